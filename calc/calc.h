@@ -1,0 +1,12 @@
+// Karvo's calculations, with no user interface: reading typed numbers, showing numbers
+// with format patterns, the concrete mix, the mortar dosage ranges and the mortar mix.
+// The windows read their boxes with Val, call CalculBeton / CalculMortier and write each
+// field back with FormatNumber and the field's pattern.
+#pragma once
+
+#include "calc/concrete.h"
+#include "calc/mortar.h"
+#include "calc/number.h"
+#include "calc/prices.h"
+#include "calc/ranges.h"
+#include "calc/working_time.h"

@@ -1,0 +1,18 @@
+// The help window of the mortar window, anchored to it.
+#include "ui/form_aide_mortier.h"
+
+#include "ui/form3.h"
+#include "ui/program.h"
+#include "ui/screens.h"
+
+namespace ui {
+
+FormAideMortier::FormAideMortier()
+    : HelpWindow(AideMortierScreen(), Windows().form3, "CmdImpAideMortier", "CmdQuitInfoMortier") {}
+
+void FormAideMortier::CmdQuitInfoMortier_Click() {
+    Windows().aideMortier = nullptr;
+    Close();
+}
+
+}  // namespace ui

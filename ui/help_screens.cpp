@@ -1,0 +1,153 @@
+// Tables of the three help windows and their texts: each text is a run of sentences, each
+// sentence followed by the spaces that end its line at the label's width and font.
+#include "ui/screens.h"
+
+namespace ui {
+namespace {
+
+// clang-format off
+constexpr TextPart kMenuText[] = {
+    {"On fait ici le choix du calcul des composants du béton ou du mortier.", 107},
+    {"On peut si on le veut, saisir le prix des matériaux et du transport.", 34},
+    {"Il n'est pas précisé d'unités monétaires.", 85},
+    {"Si on clique sur    \" 1 \"  puis sur  \" OK \",", 11},
+    {"le programme ouvre une page de calcul pour le béton dosé à plus de 150 Kg de ciment     par mètre cube de béton mis en place, damé ou vibré.", 62},
+    {"On ne pourra pas dépasser un dosage de", 10},
+    {"400 Kg de ciment par mètre cube de béton.", 81},
+    {"Si on clique sur   \" 2 \" puis sur  \" OK \", le programme ouvre une page de calcul pour", 8},
+    {"le mortier dosé à plus de 300 Kg de ciment par mètre cube de mortier mis en place.", 12},
+    {"On ne pourra pas dépasser un dosage de", 10},
+    {"900 Kg de ciment par mètre cube de mortier.", 79},
+    {"Pour le calcul des composants du béton ou du mortier, les formules sont issues d'un ouvrage technique de construction de batiments, maçonnerie et béton armé.", 105},
+    {"Il est conseillé d'utiliser une bétonnière.", 0},
+};
+
+constexpr TextPart kBetonText[] = {
+    {" Calcul des composants du béton dosé entre 150 Kg et 400 Kg de ciment  par mètre cube de béton mis en place, damé ou vibré.", 144},
+    {"Il faut entrer trois données qui sont :", 61},
+    {"1  Le dosage du béton, en Kg/m3.", 66},
+    {"Des recommandations sont affichées mais il est laissé à chacun", 14},
+    {"le choix du dosage pourvu qu'il  soit compris entre 150 Kg et", 19},
+    {"400 Kg et qu'il ne s'écarte pas trop des valeurs recommandées.", 11},
+    {"2  Le volume total en litres, du béton damé ou vibré à mettre en", 17},
+    {"place.", 105},
+    {"C'est le volume du coffrage.", 67},
+    {"3  La contenance de la bétonnière en litres.", 50},
+    {"Elle correspond au volume des matériaux qui n'ont pas encore", 15},
+    {"été mélangés.", 200},
+    {"On clique ensuite sur  \" CALCULS \" .", 60},
+    {"Les résultats s'affichent pour :", 68},
+    {"--  Les quantités totales des matériaux à acheter en litres et en Kg.", 10},
+    {"--  Le coût total des matériaux avec ou sans transport.", 30},
+    {"--  Les quantités de matériaux en litres à mélanger dans", 30},
+    {"la bétonnière.", 89},
+    {"--  Le volume de béton coffré à chaque gachée de la bétonnière", 17},
+    {"toutes les trois minutes.", 74},
+    {"--  Le temps total du travail en continu pour remplir tous les", 25},
+    {"coffrages, à la condition d'être organisé et de mettre les moyens", 13},
+    {"humains afin d'assurer le cycle d'une gachée toutes les trois", 20},
+    {"minutes.", 209},
+    {"Les quantités d'eau dépendent de manière sensibles de l'humidité", 12},
+    {"du sable et du gravier. Il faudra donc doser plus ou moins les", 18},
+    {"quantités d'eau indiquées.", 186},
+    {"Enfin le sable et le gravier doivent être propres", 0},
+};
+
+constexpr TextPart kMortierText[] = {
+    {"  Calcul des composants du mortier dosé entre 300 Kg", 8},
+    {"et 900 Kg de ciment par mètre cube de mortier mis", 11},
+    {"en place.", 169},
+    {"Il faut d'abord faire le choix entre les quatre plages", 10},
+    {"de dosages proposées en fonction du travail", 21},
+    {"à effectuer.", 76},
+    {"Soit : 300 Kg à 350 Kg", 18},
+    {"400 Kg à 450 Kg", 24},
+    {"550 Kg à 600 Kg", 18},
+    {"700 Kg à 900 Kg.", 9},
+    {"Il faut ensuite entrer trois données qui sont :", 25},
+    {"1  Le dosage du mortier, en Kg/m3.", 40},
+    {"dans les limites de la plage de dosage choisie.", 13},
+    {"2  Le volume total en litres, du mortier à mettre", 20},
+    {"en place. C'est le volume calculé en fonction", 20},
+    {"de la surface à couvrir et de l'épaisseur du", 24},
+    {"mortier.", 75},
+    {"3  La contenance de la bétonnière en litres.", 26},
+    {"Elle correspond au volume des matériaux qui", 19},
+    {"n'ont pas encore été mélangés.", 35},
+    {"On clique ensuite sur  \" CALCULS \".", 39},
+    {"Les résultats s'affichent pour :", 44},
+    {"--  Les quantités totales des matériaux à acheter", 19},
+    {"en litres et en Kg.", 59},
+    {"--  Le coût total des matériaux avec ou sans", 26},
+    {"transport.", 72},
+    {"--  Les quantités de matériaux en litres à mélanger", 15},
+    {"dans la bétonnière.", 57},
+    {"--  Le volume de mortier mis en place à chaque", 20},
+    {"gachée de la bétonnière toutes les trois minutes.", 10},
+    {"--  Le temps total du travail en continu pour mettre", 16},
+    {"en place le mortier, à la condition d'être organisé", 13},
+    {"et de mettre les moyens humains afin d'assurer", 17},
+    {"le cycle d'une gachée toutes les trois minutes.", 10},
+    {"Les quantités d'eau dépendent de manière sensibles", 8},
+    {"de l'humidité du sable. Il faudra donc doser plus ou", 10},
+    {"moins les quantités d'eau indiquées.", 34},
+    {"Enfin le sable doit être propre.", 0},
+};
+
+constexpr ControlDef kMenuControls[] = {
+    {Kind::Label, "LblInfoMenu", nullptr, 120, 120, 4455, 7455, {kDefault, 0xE0E0E0, 9.75, Bold}, 0},
+    {Kind::Button, "CmdImpAideMenu", "IMPRIMER", 120, 6960, 1215, 495, {kDefault, 0x80FF80, 9.75, Bold}, 0},
+    {Kind::Button, "CmdQuitInfoMenu", "Quitter les infos", 2640, 6960, 1935, 495, {kDefault, 0x80FF80, 11.25, Bold}, 0},
+};
+constexpr const char* kMenuTabOrder[] = {"CmdQuitInfoMenu", "CmdImpAideMenu"};
+constexpr LongCaption kMenuCaptions[] = {{"LblInfoMenu", kMenuText}};
+
+constexpr ControlDef kBetonControls[] = {
+    {Kind::Label, "LblAideBeton", nullptr, 0, 0, 6855, 8565, {kDefault, 0xE0E0E0, 9.75, Bold}, 0},
+    {Kind::Button, "CmdImpAideBeton", "IMPRIMER", 240, 8040, 1215, 495, {kDefault, 0x80FF80, 9.75, Bold}, 0},
+    {Kind::Button, "CmdQuitAideBeton", "Quitter les infos", 4800, 8040, 1935, 495, {kDefault, 0x80FF80, 11.25, Bold}, 0},
+};
+constexpr const char* kBetonTabOrder[] = {"CmdQuitAideBeton", "CmdImpAideBeton"};
+constexpr LongCaption kBetonCaptions[] = {{"LblAideBeton", kBetonText}};
+
+constexpr ControlDef kMortierControls[] = {
+    {Kind::Label, "Label1", nullptr, 0, 120, 5445, 9855, {kDefault, 0xE0E0E0, 9.75, Bold}, 0},
+    {Kind::Button, "CmdImpAideMortier", "IMPRIMER", 240, 9360, 1215, 495, {kDefault, 0x80FF80, 9.75, Bold}, 0},
+    {Kind::Button, "CmdQuitInfoMortier", "Quitter les infos", 3360, 9360, 1935, 495, {kDefault, 0x80FF80, 11.25, Bold}, 0},
+};
+constexpr const char* kMortierTabOrder[] = {"CmdQuitInfoMortier", "CmdImpAideMortier"};
+constexpr LongCaption kMortierCaptions[] = {{"Label1", kMortierText}};
+
+// clang-format on
+
+}  // namespace
+
+const WindowDef& AideMenuScreen() {
+    static const WindowDef def{"FormAideMenu", "Aide menu Karvo", 4680, 7620,
+                               kDefault,       kDefault,          0,    kMenuControls,
+                               kMenuCaptions,  kMenuTabOrder};
+    return def;
+}
+
+const WindowDef& AideBetonScreen() {
+    static const WindowDef def{"FormAideBeton", "Aide beton Karvo", 6960, 8655,
+                               kDefault,        kDefault,           0,    kBetonControls,
+                               kBetonCaptions,  kBetonTabOrder};
+    return def;
+}
+
+const WindowDef& AideMortierScreen() {
+    static const WindowDef def{"FormAideMortier",
+                               "Aide mortier Karvo",
+                               5520,
+                               10035,
+                               kDefault,
+                               kDefault,
+                               0,
+                               kMortierControls,
+                               kMortierCaptions,
+                               kMortierTabOrder};
+    return def;
+}
+
+}  // namespace ui

@@ -1,0 +1,30 @@
+// Paints a line of a given colour and width inside its own small rectangle.
+#include "ui/line_widget.h"
+
+#include <QPainter>
+
+namespace ui {
+
+LineWidget::LineWidget(QPoint from, QPoint to, int penWidth, QWidget* parent)
+    : QWidget(parent), penWidth_(penWidth), colour_(Qt::black) {
+    // A wider pen thickens the rule across its direction only.
+    QRect box = QRect(from, to).normalized();
+    if (box.height() == 1)
+        box.setHeight(penWidth);
+    else
+        box.setWidth(penWidth);
+    setGeometry(box);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineWidget::setLineColor(const QColor& colour) {
+    colour_ = colour;
+    update();
+}
+
+void LineWidget::paintEvent(QPaintEvent*) {
+    // Every rule is horizontal or vertical: the widget is the line itself.
+    QPainter(this).fillRect(rect(), colour_);
+}
+
+}  // namespace ui

@@ -1,0 +1,82 @@
+// Conversion of the tables' twips and colours into Qt geometry, fonts and palettes.
+#include "ui/look.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QWidget>
+
+namespace ui {
+namespace {
+
+struct Roles {
+    QPalette::ColorRole fore;
+    QPalette::ColorRole back;
+};
+
+Roles RolesOf(const QWidget* widget) {
+    if (qobject_cast<const QLineEdit*>(widget)) return {QPalette::Text, QPalette::Base};
+    if (qobject_cast<const QPushButton*>(widget)) return {QPalette::ButtonText, QPalette::Button};
+    return {QPalette::WindowText, QPalette::Window};
+}
+
+void SetRole(QWidget* widget, QPalette::ColorRole role, Rgb rgb) {
+    QPalette palette = widget->palette();
+    const QColor colour = rgb == kDefault ? QApplication::palette().color(role) : ToColor(rgb);
+    palette.setColor(QPalette::All, role, colour);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+QRect PxRect(int left, int top, int width, int height) {
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+QColor ToColor(Rgb rgb) {
+    return QColor::fromRgb(rgb & 0xFFFFFF);
+}
+
+QFont ArialFont(double points, bool bold, bool italic) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+void SetForeground(QWidget* widget, Rgb rgb) {
+    SetRole(widget, RolesOf(widget).fore, rgb);
+}
+
+void SetBackground(QWidget* widget, Rgb rgb) {
+    const Roles roles = RolesOf(widget);
+    SetRole(widget, roles.back, rgb);
+    // Labels, frames and option buttons paint their rectangle only when asked to.
+    if (roles.back == QPalette::Window) widget->setAutoFillBackground(true);
+}
+
+QColor Foreground(const QWidget* widget) {
+    return widget->palette().color(RolesOf(widget).fore);
+}
+
+QColor Background(const QWidget* widget) {
+    return widget->palette().color(RolesOf(widget).back);
+}
+
+Rgb ButtonTextSystemColour() {
+    return QApplication::palette().color(QPalette::ButtonText).rgb() & 0xFFFFFF;
+}
+
+void InitApplicationLook() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font = QApplication::font();
+    font.setHintingPreference(QFont::PreferFullHinting);
+    QApplication::setFont(font);
+}
+
+}  // namespace ui

@@ -1,0 +1,76 @@
+// The single instance of each window, the start-up through Form1's Form_Load, the help
+// windows created on demand, and the destruction of every window at the exit.
+#include "ui/program.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form_aide_beton.h"
+#include "ui/form_aide_menu.h"
+#include "ui/form_aide_mortier.h"
+#include "ui/look.h"
+
+namespace ui {
+namespace {
+
+template <class Help>
+void ShowHelp(QPointer<Help>& help) {
+    if (!help) {
+        help = new Help;
+        help->Form_Load();
+    }
+    help->show();
+    help->raise();
+}
+
+template <class Window>
+void Destroy(QPointer<Window>& window) {
+    delete window.data();  // an absent window is a null pointer, and deleting it is a no-op
+    window = nullptr;
+}
+
+}  // namespace
+
+Forms& Windows() {
+    static Forms forms;
+    return forms;
+}
+
+void StartProgram() {
+    Module1::InfoNoteShown = 0;
+    Windows().form1 = new Form1;
+    Windows().form1->Form_Load();
+}
+
+void DestroyWindows() {
+    Forms& forms = Windows();
+    Destroy(forms.form1);
+    Destroy(forms.form2);
+    Destroy(forms.form3);
+    Destroy(forms.aideBeton);
+    Destroy(forms.aideMortier);
+    Destroy(forms.aideMenu);
+}
+
+void CentreOnScreen(QWidget* window) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect outer = window->frameGeometry();
+    const float top = (float(Twips(screen.height())) - float(Twips(outer.height()))) / 2;
+    const float left = (float(Twips(screen.width())) - float(Twips(outer.width()))) / 2;
+    window->move(Px(left), Px(top));
+}
+
+void ShowAideMenu() {
+    ShowHelp(Windows().aideMenu);
+}
+void ShowAideBeton() {
+    ShowHelp(Windows().aideBeton);
+}
+void ShowAideMortier() {
+    ShowHelp(Windows().aideMortier);
+}
+
+}  // namespace ui

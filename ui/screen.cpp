@@ -1,0 +1,131 @@
+// Builds a window's widgets from its table: kind, geometry, colours, font, visibility,
+// selection, stacking and tab order, all from the rows.
+#include "ui/screen.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/caption_label.h"
+#include "ui/line_widget.h"
+
+namespace ui {
+namespace {
+
+QWidget* MakeLabel(const ControlDef& def, QWidget* parent) {
+    auto* label = new CaptionLabel(parent);
+    label->setTextFormat(Qt::PlainText);  // rich text would collapse the runs of spaces
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignTop |
+                        ((def.look.style & Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
+    if (def.text) label->setText(QString::fromUtf8(def.text));
+    return label;
+}
+
+QWidget* MakeTextBox(const ControlDef&, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return box;
+}
+
+QWidget* MakeButton(const ControlDef& def, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(def.text), parent);
+    button->setAutoDefault(false);
+    SetForeground(button, kBlack);
+    return button;
+}
+
+QWidget* MakeOption(const ControlDef& def, QWidget* parent) {
+    QAbstractButton* option = nullptr;
+    if (def.look.style & Graphical) {
+        // A push button that stays pressed while selected.
+        option = new QPushButton(QString::fromUtf8(def.text), parent);
+        option->setCheckable(true);
+        option->setAutoExclusive(true);
+        SetForeground(option, kBlack);
+    } else {
+        option = new QRadioButton(QString::fromUtf8(def.text), parent);
+    }
+    option->setChecked(def.state & Selected);
+    return option;
+}
+
+QWidget* MakeFrame(const ControlDef&, QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::NoFrame);
+    return frame;
+}
+
+QWidget* MakeControl(const ControlDef& def, QWidget* parent) {
+    QWidget* widget = nullptr;
+    switch (def.kind) {
+        case Kind::Label:
+            widget = MakeLabel(def, parent);
+            break;
+        case Kind::TextBox:
+            widget = MakeTextBox(def, parent);
+            break;
+        case Kind::Button:
+            widget = MakeButton(def, parent);
+            break;
+        case Kind::Option:
+            widget = MakeOption(def, parent);
+            break;
+        case Kind::Frame:
+            widget = MakeFrame(def, parent);
+            break;
+        case Kind::Line: {
+            auto* line = new LineWidget(QPoint(Px(def.left), Px(def.top)),
+                                        QPoint(Px(def.width), Px(def.height)),
+                                        (def.look.style & Wide) ? 2 : 1, parent);
+            line->setLineColor(ToColor(def.look.fore));
+            widget = line;
+            break;
+        }
+    }
+    widget->setObjectName(QString::fromLatin1(def.name));
+    if (def.kind != Kind::Line) {
+        widget->setGeometry(PxRect(def.left, def.top, def.width, def.height));
+        if (def.look.fore != kDefault) SetForeground(widget, def.look.fore);
+        if (def.look.back != kDefault) SetBackground(widget, def.look.back);
+        if (def.look.points > 0)
+            widget->setFont(
+                ArialFont(def.look.points, def.look.style & Bold, def.look.style & Italic));
+    }
+    if (def.state & Hidden) widget->setVisible(false);
+    return widget;
+}
+
+}  // namespace
+
+void BuildWindow(QWidget* window, const WindowDef& def) {
+    window->setObjectName(QString::fromLatin1(def.name));
+    window->setWindowTitle(QString::fromUtf8(def.caption));
+    window->setFixedSize(Px(def.width), Px(def.height));
+    if (def.fore != kDefault) SetForeground(window, def.fore);
+    if (def.back != kDefault) SetBackground(window, def.back);
+    if (def.fontPoints > 0) window->setFont(ArialFont(def.fontPoints, false, false));
+
+    QWidget* frame = nullptr;
+    for (const ControlDef& control : def.controls) {
+        QWidget* widget = MakeControl(control, (control.state & InFrame) ? frame : window);
+        if (control.kind == Kind::Frame) frame = widget;
+    }
+    for (const LongCaption& caption : def.longCaptions)
+        Child<CaptionLabel>(window, caption.control)->setParts(caption.parts);
+    for (const ControlDef& control : def.controls)
+        if (control.state & Above)
+            window->findChild<QWidget*>(QString::fromLatin1(control.name))->raise();
+    for (std::size_t i = 1; i < def.tabOrder.size(); ++i)
+        QWidget::setTabOrder(window->findChild<QWidget*>(QString::fromLatin1(def.tabOrder[i - 1])),
+                             window->findChild<QWidget*>(QString::fromLatin1(def.tabOrder[i])));
+}
+
+void SetGroupVisible(QWidget* window, std::span<const char* const> names, bool visible) {
+    for (const char* name : names)
+        window->findChild<QWidget*>(QString::fromLatin1(name))->setVisible(visible);
+}
+
+}  // namespace ui

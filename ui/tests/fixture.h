@@ -1,0 +1,40 @@
+// The shared fixture of the widget tests: a fresh program per test, real clicks and key
+// presses, and a watchdog that fails the test on an unexpected modal dialog.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWidget>
+
+#include "ui/screen.h"
+
+namespace ui::test {
+
+class UiTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Each of the program's windows, or null when absent.
+    static QWidget* Window(const char* name);
+    static QWidget* Control(const char* window, const char* name);
+    static QLineEdit* Box(const char* window, const char* name);
+    static QLabel* Label(const char* window, const char* name);
+
+    static void Click(const char* window, const char* button);
+    static void Type(const char* window, const char* box, const QString& text);
+    // Lets deferred deletions and queued calls run.
+    static void Settle();
+
+  private:
+    QTimer watchdog_;
+};
+
+// Shown as the user sees it: inside a shown window and not hidden itself.
+bool Shown(const QWidget* widget);
+
+}  // namespace ui::test

@@ -1,0 +1,250 @@
+// Start-up, "INFOS", "RETOUR", the title bar's close, and the exit with its monogram, which
+// ends the program and so runs in a child process.
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <cstdio>
+
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form_aide_beton.h"
+#include "ui/form_aide_menu.h"
+#include "ui/form_aide_mortier.h"
+#include "ui/program.h"
+#include "ui/tests/fixture.h"
+
+namespace ui::test {
+namespace {
+
+TEST_F(UiTest, StartUpShowsOnlyTheCentredMenu) {
+    QWidget* menu = Window("Form2");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    ASSERT_NE(Window("Form1"), nullptr);
+    ASSERT_NE(Window("Form3"), nullptr);
+    EXPECT_FALSE(Window("Form1")->isVisible());
+    EXPECT_FALSE(Window("Form3")->isVisible());
+    for (const char* help : {"FormAideMenu", "FormAideBeton", "FormAideMortier"})
+        EXPECT_EQ(Window(help), nullptr) << help;
+    int shownWindows = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) shownWindows += window->isVisible();
+    EXPECT_EQ(shownWindows, 1);
+
+    // Screen 1280 x 1024 px = 19200 x 15360 twips, menu 7800 x 7635 twips:
+    // left (19200 - 7800) / 2 = 5700 = 380 px, top (15360 - 7635) / 2 = 3862.5 = 257.5 px.
+    EXPECT_EQ(menu->frameGeometry().topLeft(), QPoint(380, 258));
+    for (const char* name : {"LblErrCim", "LblErrSab", "LblErrGrav", "LblErrTrans", "LblLogo1",
+                             "LblLogo2", "LblLogo3"})
+        EXPECT_FALSE(Label("Form2", name)->isVisible()) << name;
+    EXPECT_TRUE(qobject_cast<QAbstractButton*>(Control("Form2", "Option1"))->isChecked());
+    // The calculators are as created: their result areas are still there, only hidden.
+    EXPECT_TRUE(Control("Form1", "TxtEauTot")->isVisibleTo(Window("Form1")));
+}
+
+TEST_F(UiTest, RetourKeepsTheMovedMenuAndTheCalculatorInputs) {
+    Click("Form2", "CmdOk");
+    ASSERT_TRUE(Window("Form1")->isVisible());
+    Type("Form1", "TxtDosage", "350");
+    Window("Form2")->move(10, 20);
+    Label("Form2", "LblErrCim")->show();
+    Click("Form1", "CmdRetour1");
+    EXPECT_TRUE(Window("Form2")->isVisible());
+    EXPECT_EQ(Window("Form2")->pos(), QPoint(10, 20));
+    EXPECT_FALSE(Window("Form1")->isVisible());
+    EXPECT_FALSE(Label("Form2", "LblErrCim")->isVisible());
+    Click("Form2", "CmdOk");
+    EXPECT_TRUE(Window("Form1")->isVisible());
+    EXPECT_EQ(Box("Form1", "TxtDosage")->text(), "350");
+}
+
+TEST_F(UiTest, RetourFromMortarThenConcreteLeavesMortarHiddenWithItsInputs) {
+    Click("Form2", "Option2");
+    Click("Form2", "CmdOk");
+    Type("Form3", "TxtVolMortier", "1000");
+    Click("Form3", "CmdRetour2");
+    Click("Form2", "Option1");
+    Click("Form2", "CmdOk");
+    EXPECT_TRUE(Window("Form1")->isVisible());
+    EXPECT_FALSE(Window("Form3")->isVisible());
+    EXPECT_EQ(Box("Form3", "TxtVolMortier")->text(), "1000");
+}
+
+TEST_F(UiTest, InfosTwiceLeavesOneHelpWindowWhereTheFirstPressPutIt) {
+    Click("Form2", "CmdAideMenu");
+    QWidget* help = Window("FormAideMenu");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    const QPoint placed = help->pos();
+    const QPoint menuPlaced = Window("Form2")->pos();
+    Click("Form2", "CmdAideMenu");
+    EXPECT_EQ(Window("FormAideMenu"), help);
+    EXPECT_EQ(help->pos(), placed);
+    EXPECT_EQ(Window("Form2")->pos(), menuPlaced);
+    int helps = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        helps += window->objectName() == "FormAideMenu";
+    EXPECT_EQ(helps, 1);
+}
+
+struct HelpButton {
+    const char* window;
+    const char* infos;
+    const char* help;
+    const char* quit;
+};
+
+class HelpButtonTest : public UiTest, public ::testing::WithParamInterface<HelpButton> {};
+
+TEST_P(HelpButtonTest, InfosCreatesQuitDestroysAndTheNextInfosCreatesAgain) {
+    const HelpButton& button = GetParam();
+    if (QLatin1String(button.window) != QLatin1String("Form2")) {
+        Click("Form2",
+              QLatin1String(button.window) == QLatin1String("Form1") ? "Option1" : "Option2");
+        Click("Form2", "CmdOk");
+    }
+    Click(button.window, button.infos);
+    ASSERT_NE(Window(button.help), nullptr);
+    EXPECT_TRUE(Window(button.help)->isVisible());
+    EXPECT_TRUE(Window(button.window)->isVisible());  // the anchor stays displayed
+
+    QPointer<QWidget> first = Window(button.help);
+    Click(button.help, button.quit);
+    EXPECT_EQ(Window(button.help), nullptr);
+    Settle();
+    EXPECT_TRUE(first.isNull());  // destroyed, not only hidden
+
+    Click(button.window, button.infos);
+    ASSERT_NE(Window(button.help), nullptr);
+    EXPECT_TRUE(Window(button.help)->isVisible());
+}
+
+TEST_P(HelpButtonTest, TitleBarCloseDoesWhatQuitDoes) {
+    const HelpButton& button = GetParam();
+    ShowAideMenu();
+    ShowAideBeton();
+    ShowAideMortier();
+    QPointer<QWidget> help = Window(button.help);
+    ASSERT_FALSE(help.isNull());
+    help->close();
+    EXPECT_EQ(Window(button.help), nullptr);
+    Settle();
+    EXPECT_TRUE(help.isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, HelpButtonTest,
+    ::testing::Values(HelpButton{"Form2", "CmdAideMenu", "FormAideMenu", "CmdQuitInfoMenu"},
+                      HelpButton{"Form1", "CmdAideBet", "FormAideBeton", "CmdQuitAideBeton"},
+                      HelpButton{"Form3", "CmdAideInfoMortier", "FormAideMortier",
+                                 "CmdQuitInfoMortier"}),
+    [](const auto& info) { return std::string(info.param.help); });
+
+TEST_F(UiTest, HelpWindowStaysOpenWhenItsAnchorGoesBackToTheMenu) {
+    Click("Form2", "CmdOk");
+    Click("Form1", "CmdAideBet");
+    Click("Form1", "CmdRetour1");
+    ASSERT_NE(Window("FormAideBeton"), nullptr);
+    EXPECT_TRUE(Window("FormAideBeton")->isVisible());
+}
+
+TEST_F(UiTest, TitleBarCloseOfACalculatorDoesWhatRetourDoes) {
+    Click("Form2", "Option2");
+    Click("Form2", "CmdOk");
+    Type("Form3", "TxtDosage2", "325");
+    Window("Form2")->move(30, 40);
+    Label("Form2", "LblErrTrans")->show();
+    Window("Form3")->close();
+    EXPECT_FALSE(Window("Form3")->isVisible());
+    ASSERT_NE(Window("Form3"), nullptr);  // hidden, not destroyed
+    EXPECT_EQ(Box("Form3", "TxtDosage2")->text(), "325");
+    EXPECT_TRUE(Window("Form2")->isVisible());
+    EXPECT_EQ(Window("Form2")->pos(), QPoint(30, 40));
+    EXPECT_FALSE(Label("Form2", "LblErrTrans")->isVisible());
+}
+
+// Reports, on the error stream, each monogram letter as it appears and each window as it is
+// destroyed, so the parent process can read the order.
+class ExitWitness : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            std::fprintf(stderr, "shown %s\n", qPrintable(watched->objectName()));
+        return false;
+    }
+};
+
+void WatchExit(ExitWitness& witness) {
+    for (const char* logo : {"LblLogo1", "LblLogo2", "LblLogo3"})
+        Child<QWidget>(Windows().form2.data(), logo)->installEventFilter(&witness);
+    const Forms& forms = Windows();
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{forms.form1, forms.form2, forms.form3, forms.aideBeton,
+                                         forms.aideMortier, forms.aideMenu}) {
+        if (!window) continue;
+        const std::string name = window->objectName().toStdString();
+        QObject::connect(window, &QObject::destroyed,
+                         [name] { std::fprintf(stderr, "destroyed %s\n", name.c_str()); });
+    }
+}
+
+void PostClick(QWidget* button) {
+    const QPointF centre = QRectF(button->rect()).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            button, new QMouseEvent(type, centre, button->mapToGlobal(centre), Qt::LeftButton,
+                                    Qt::LeftButton, Qt::NoModifier));
+}
+
+using UiExitDeathTest = UiTest;
+
+TEST_F(UiExitDeathTest, QuitterShowsTheLettersInOrderThenDestroysEveryWindowAndEnds) {
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            Click("Form2", "CmdAideMenu");
+            Click("Form2", "CmdOk");
+            Click("Form1", "CmdAideBet");
+            ExitWitness witness;
+            WatchExit(witness);
+            Click("Form2", "CmdQuitter");
+            std::exit(QApplication::exec());
+        },
+        ::testing::ExitedWithCode(0),
+        "shown LblLogo1\nshown LblLogo2\nshown LblLogo3\ndestroyed Form1\ndestroyed Form2\n"
+        "destroyed Form3\ndestroyed FormAideBeton\ndestroyed FormAideMenu\n");
+}
+
+TEST_F(UiExitDeathTest, ClicksDuringThePausesRunToTheirEndAndASecondQuitterIsIgnored) {
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            ExitWitness witness;
+            WatchExit(witness);
+            // Queued before the exit starts: handled at its first event-processing point.
+            PostClick(Child<QWidget>(Windows().form2.data(), "CmdAideMenu"));
+            PostClick(Child<QWidget>(Windows().form2.data(), "CmdQuitter"));
+            Click("Form2", "CmdQuitter");
+            if (Windows().aideMenu) std::fprintf(stderr, "help opened during the exit\n");
+            std::exit(QApplication::exec());
+        },
+        ::testing::ExitedWithCode(0),
+        "shown LblLogo1\n.*shown LblLogo2\nshown LblLogo3\nhelp opened during the exit\n"
+        "destroyed Form1\ndestroyed Form2\ndestroyed Form3\n");
+}
+
+TEST_F(UiExitDeathTest, ClosingTheMenuEndsTheProgramLikeQuitter) {
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            ExitWitness witness;
+            WatchExit(witness);
+            Window("Form2")->close();
+            std::exit(QApplication::exec());
+        },
+        ::testing::ExitedWithCode(0),
+        "shown LblLogo3\ndestroyed Form1\ndestroyed Form2\ndestroyed Form3\n");
+}
+
+}  // namespace
+}  // namespace ui::test

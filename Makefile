@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test screenshots format-check clean
+.PHONY: deps configure build run test bench screenshots clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -20,6 +20,10 @@ run: build
 test: build
 	@bash scripts/format-check.sh
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/calc/karvo_calc_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/ui/karvo_ui_bench
 
 screenshots: build
 	@bash scripts/screenshots.sh $(BUILD)

@@ -1,0 +1,77 @@
+// Time of one press of "CALCULS" on each calculator, through the real widgets offscreen:
+// the click, the checks, the calculation, the 19 or 15 boxes written and the repaint.
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/look.h"
+#include "ui/program.h"
+#include "ui/screen.h"
+
+namespace {
+
+void Type(QWidget* window, const char* box, const char* text) {
+    ui::Child<QLineEdit>(window, box)->setText(QString::fromLatin1(text));
+}
+
+void Press(QWidget* window, const char* button) {
+    QTest::mouseClick(ui::Child<QAbstractButton>(window, button), Qt::LeftButton);
+}
+
+void OpenWithPrices(const char* option) {
+    QWidget* menu = ui::Windows().form2;
+    for (const char* box : {"TxtPrixCiment", "TxtPrixSable", "TxtPrixGravier", "TxtPrixTransport"})
+        Type(menu, box, "40");
+    Press(menu, option);
+    Press(menu, "CmdOk");
+}
+
+void PressUntilDone(benchmark::State& state, QWidget* window, const char* button,
+                    const char* resultBox) {
+    for (auto _ : state) {
+        Press(window, button);
+        QCoreApplication::processEvents();  // the repaint of what changed
+    }
+    if (ui::Child<QLineEdit>(window, resultBox)->text().isEmpty())
+        state.SkipWithError("no result shown");
+}
+
+void BM_ConcreteCalculs(benchmark::State& state) {
+    OpenWithPrices("Option1");
+    QWidget* concrete = ui::Windows().form1;
+    Type(concrete, "TxtDosage", "350");
+    Type(concrete, "TxtVolume", "1000");
+    Type(concrete, "TxtContenance", "150");
+    PressUntilDone(state, concrete, "CmdCalcul", "TxtPrixAchat");
+}
+BENCHMARK(BM_ConcreteCalculs)->Unit(benchmark::kMicrosecond);
+
+void BM_MortarCalculs(benchmark::State& state) {
+    OpenWithPrices("Option2");
+    QWidget* mortar = ui::Windows().form3;
+    Type(mortar, "TxtDosage2", "325");
+    Type(mortar, "TxtVolMortier", "1000");
+    Type(mortar, "TxtContenance2", "100");
+    PressUntilDone(state, mortar, "CmdCalcul2", "TxtPrixAchat3");
+}
+BENCHMARK(BM_MortarCalculs)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ui::InitApplicationLook();
+    ui::StartProgram();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    ui::DestroyWindows();
+    return 0;
+}

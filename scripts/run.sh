@@ -14,6 +14,11 @@ for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sl
 DISPLAY=$display "$program" &
 app=$!
 sleep 3
+if ! kill -0 "$app" 2>/dev/null; then
+  wait "$app" || status=$?
+  echo "Karvo stopped on its own (exit status ${status:-0}) before the screenshot" >&2
+  exit 1
+fi
 mkdir -p screenshots
 shot=$PWD/screenshots/karvo-start.png
 DISPLAY=$display import -window root "$shot"

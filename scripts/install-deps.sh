@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation locales
   xvfb xauth x11-utils xdotool xclip imagemagick poppler-utils
+  cups printer-driver-cups-pdf
   clang-format
 )
 

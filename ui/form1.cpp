@@ -11,6 +11,7 @@
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/numbers.h"
+#include "ui/printing.h"
 #include "ui/program.h"
 #include "ui/screens.h"
 
@@ -82,6 +83,7 @@ Form1::Form1() {
     connect(CmdQuitterInfo, &QPushButton::clicked, this, &Form1::CmdQuitterInfo_Click);
     connect(CmdRetour1, &QPushButton::clicked, this, &Form1::CmdRetour1_Click);
     connect(CmdAideBet, &QPushButton::clicked, this, &Form1::CmdAideBet_Click);
+    connect(CmdImprimer, &QPushButton::clicked, this, &Form1::CmdImprimer_Click);
 }
 
 void Form1::Form_Load() {
@@ -169,6 +171,10 @@ void Form1::CmdRetour1_Click() {
 
 void Form1::CmdAideBet_Click() {
     ShowAideBeton();
+}
+
+void Form1::CmdImprimer_Click() {
+    PrintWindow(this);
 }
 
 void Form1::OpenFromMenu() {

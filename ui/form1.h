@@ -22,6 +22,7 @@ class Form1 : public QWidget {
     void CmdQuitterInfo_Click();
     void CmdRetour1_Click();
     void CmdAideBet_Click();
+    void CmdImprimer_Click();
 
     // Opened by the menu's "OK": centred, shown, results hidden.
     void OpenFromMenu();

@@ -13,7 +13,7 @@ constexpr TextPart kInfoNote[] = {
 constexpr LongCaption kLongCaptions[] = {{"LblInfo", kInfoNote}};
 
 constexpr ControlDef kControls[] = {
-    {Kind::Label, "LblInfo", nullptr, 120, 120, 8895, 1455, {kDefault, 0xC0FFC0, 11.25, Bold}, Hidden|Above},
+    {Kind::Label, "LblInfo", nullptr, 120, 120, 8895, 1455, {0x000000, 0xC0FFC0, 11.25, Bold}, Hidden|Above},
     {Kind::Label, "Label1", "  Dosage    150 Kg/m3                        Surfaces propres sous fondations", 120, 120, 8895, 375, {kDefault, 0xC0FFC0, 11.25, Bold|Italic}, 0},
     {Kind::Label, "Label2", "                   200 Kg/m3                        Fondations simples - Bétons de remplissages", 120, 480, 8895, 375, {kDefault, 0xC0FFC0, 11.25, Bold|Italic}, 0},
     {Kind::Label, "Label3", "                   250 Kg/m3                        Murs contre terre -  Murs de soutènement", 120, 840, 8895, 375, {kDefault, 0xC0FFC0, 11.25, Bold|Italic}, 0},

@@ -11,6 +11,7 @@
 #include "calc/calc.h"
 #include "ui/form2.h"
 #include "ui/numbers.h"
+#include "ui/printing.h"
 #include "ui/program.h"
 #include "ui/screens.h"
 
@@ -81,6 +82,7 @@ Form3::Form3() {
     connect(CmdEffacer2, &QPushButton::clicked, this, &Form3::CmdEffacer2_Click);
     connect(CmdRetour2, &QPushButton::clicked, this, &Form3::CmdRetour2_Click);
     connect(CmdAideInfoMortier, &QPushButton::clicked, this, &Form3::CmdAideInfoMortier_Click);
+    connect(CmdImprimer2, &QPushButton::clicked, this, &Form3::CmdImprimer2_Click);
     for (const calc::DosageRange& range : calc::DosageRanges()) {
         auto* option = Child<QRadioButton>(this, range.option.data());
         connect(option, &QRadioButton::toggled, this, [this, &range](bool checked) {
@@ -185,6 +187,10 @@ void Form3::CmdRetour2_Click() {
 
 void Form3::CmdAideInfoMortier_Click() {
     ShowAideMortier();
+}
+
+void Form3::CmdImprimer2_Click() {
+    PrintWindow(this);
 }
 
 void Form3::OpenFromMenu() {

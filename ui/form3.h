@@ -23,6 +23,7 @@ class Form3 : public QWidget {
     void CmdEffacer2_Click();
     void CmdRetour2_Click();
     void CmdAideInfoMortier_Click();
+    void CmdImprimer2_Click();
     void OptDose_Click(const calc::DosageRange& range);
 
     // Opened by the menu's "OK": centred, shown, results hidden, first range's caption.

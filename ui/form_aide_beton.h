@@ -10,6 +10,7 @@ class FormAideBeton : public HelpWindow {
   public:
     FormAideBeton();
 
+    void CmdImpAideBeton_Click();
     void CmdQuitAideBeton_Click();
 
   protected:

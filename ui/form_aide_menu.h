@@ -10,6 +10,7 @@ class FormAideMenu : public HelpWindow {
   public:
     FormAideMenu();
 
+    void CmdImpAideMenu_Click();
     void CmdQuitInfoMenu_Click();
 
   protected:

@@ -10,6 +10,7 @@ class FormAideMortier : public HelpWindow {
   public:
     FormAideMortier();
 
+    void CmdImpAideMortier_Click();
     void CmdQuitInfoMortier_Click();
 
   protected:

@@ -15,12 +15,17 @@ namespace {
 struct Roles {
     QPalette::ColorRole fore;
     QPalette::ColorRole back;
+    bool fill;  // the widget paints its rectangle only when asked to
 };
 
 Roles RolesOf(const QWidget* widget) {
-    if (qobject_cast<const QLineEdit*>(widget)) return {QPalette::Text, QPalette::Base};
-    if (qobject_cast<const QPushButton*>(widget)) return {QPalette::ButtonText, QPalette::Button};
-    return {QPalette::WindowText, QPalette::Window};
+    if (qobject_cast<const QLineEdit*>(widget)) return {QPalette::Text, QPalette::Base, false};
+    if (qobject_cast<const QPushButton*>(widget))
+        return {QPalette::ButtonText, QPalette::Button, false};
+    // Option buttons draw their caption with WindowText but fill their rectangle with Button.
+    if (qobject_cast<const QAbstractButton*>(widget))
+        return {QPalette::WindowText, QPalette::Button, true};
+    return {QPalette::WindowText, QPalette::Window, true};
 }
 
 void SetRole(QWidget* widget, QPalette::ColorRole role, Rgb rgb) {
@@ -56,8 +61,7 @@ void SetForeground(QWidget* widget, Rgb rgb) {
 void SetBackground(QWidget* widget, Rgb rgb) {
     const Roles roles = RolesOf(widget);
     SetRole(widget, roles.back, rgb);
-    // Labels, frames and option buttons paint their rectangle only when asked to.
-    if (roles.back == QPalette::Window) widget->setAutoFillBackground(true);
+    if (roles.fill) widget->setAutoFillBackground(true);
 }
 
 QColor Foreground(const QWidget* widget) {

@@ -37,8 +37,9 @@ QColor ToColor(Rgb rgb);
 // Arial with whole-pixel glyph advances, so long runs of spaces end lines as designed.
 QFont ArialFont(double points, bool bold, bool italic);
 
-// Colour roles chosen by the kind of widget: text boxes use Text/Base, buttons
-// ButtonText/Button, labels, frames and windows WindowText/Window.
+// Colour roles chosen by the kind of widget: text boxes use Text/Base, push buttons
+// ButtonText/Button, option buttons WindowText/Button, labels, frames and windows
+// WindowText/Window.
 void SetForeground(QWidget* widget, Rgb rgb);
 void SetBackground(QWidget* widget, Rgb rgb);
 QColor Foreground(const QWidget* widget);

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Prints the concrete window through Qt's default-printer path to the CUPS queue of the
+# cups-pdf virtual printer, moves the PDF that lands in ~/PDF to OUTPUT_DIR and renders it to PNG.
+# Usage: scripts/print-e2e.sh [BUILD_DIR] [OUTPUT_DIR]; exits 77 (skipped) without CUPS.
+# Needs: apt-get install cups printer-driver-cups-pdf poppler-utils imagemagick
+set -euo pipefail
+build=$(realpath "${1:-build}")
+out=${2:-$build/print-e2e}
+queue=${KARVO_PRINT_QUEUE:-PDF}
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+
+skip() {
+  echo "print-e2e: skipped, $1" >&2
+  exit 77
+}
+command -v lpstat >/dev/null && [ -x /usr/sbin/cupsd ] || skip "CUPS is not installed"
+[ -x /usr/lib/cups/backend/cups-pdf ] && [ -f "$ppd" ] || skip "cups-pdf is not installed"
+command -v pdftoppm >/dev/null && command -v convert >/dev/null ||
+  skip "pdftoppm or ImageMagick is missing"
+
+# A scheduler started here is stopped on exit; one already running is left alone.
+scheduler_up() { [ "$(LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
+cupsd_pid=
+cleanup() {
+  [ -n "$cupsd_pid" ] || return 0
+  kill "$cupsd_pid" 2>/dev/null || true
+  wait "$cupsd_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+if ! scheduler_up; then
+  [ "$(id -u)" -eq 0 ] || skip "the CUPS scheduler is not running"
+  /usr/sbin/cupsd -f &
+  cupsd_pid=$!
+  for _ in $(seq 50); do scheduler_up && break; sleep 0.1; done
+fi
+if ! lpstat -p "$queue" >/dev/null 2>&1; then
+  lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" 2>/dev/null
+fi
+
+pdf_dir=$HOME/PDF
+mkdir -p "$pdf_dir" "$out"
+stamp=$(mktemp)
+trap 'rm -f "$stamp"; cleanup' EXIT
+sleep 1  # file times have one-second steps on some file systems
+
+# PRINTER makes the queue this process's default printer without changing the system's.
+env PRINTER="$queue" QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" \
+  "$build/ui/tests/karvo_print_e2e" || { echo "print-e2e: the print failed" >&2; exit 1; }
+
+pdf=
+for _ in $(seq 300); do
+  pdf=$(find "$pdf_dir" -name '*.pdf' -newer "$stamp" | head -n 1)
+  [ -n "$pdf" ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ] && break
+  sleep 0.1
+done
+[ -n "$pdf" ] || { echo "print-e2e: no PDF in $pdf_dir" >&2; exit 1; }
+
+rm -f "$out"/page-*.png
+mv "$pdf" "$out/window.pdf"
+pdf=$out/window.pdf
+pdftoppm -png -r 72 "$pdf" "$out/page"
+pages=("$out"/page-*.png)
+[ "${#pages[@]}" -eq 1 ] || { echo "print-e2e: ${#pages[@]} pages, one expected" >&2; exit 1; }
+
+# The window in print colours: light grey paper, black frame lines, and none of the green of
+# the screen scheme or of the buttons.
+histogram=$(convert "${pages[0]}" -format %c histogram:info:-)
+count() { awk -v colour="#$1 " 'index(toupper($0), colour) {s += $1} END {print s + 0}' <<<"$histogram"; }
+paper=$(count E0E0E0)
+green=$(count 00FF00)
+button=$(count 80FF80)
+black=$(count 000000)
+echo "print-e2e: $pdf -> ${pages[0]}: paper $paper, black $black, green $green, button $button"
+[ "$paper" -gt 50000 ] && [ "$black" -gt 500 ] && [ "$green" -eq 0 ] && [ "$button" -eq 0 ] ||
+  { echo "print-e2e: the page does not look like the printed window" >&2; exit 1; }
+echo "print-e2e: ok"

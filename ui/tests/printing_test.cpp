@@ -1,0 +1,442 @@
+// Printing through the "IMPRIMER" buttons with a printer that keeps what it receives: the
+// image itself (print colours, no buttons), every colour and visibility while printing and
+// after, the information note, a second print, the help windows and a printer that fails.
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <set>
+
+#include "ui/line_widget.h"
+#include "ui/look.h"
+#include "ui/pdf_offer.h"
+#include "ui/program.h"
+#include "ui/tests/print_fixture.h"
+#include "ui/window_printer.h"
+
+namespace ui::test {
+namespace {
+
+const Route kConcrete{"Form1",
+                      "CmdImprimer",
+                      {{"Form2", "CmdOk"},
+                       {"Form1", "TxtDosage", "350"},
+                       {"Form1", "TxtVolume", "1000"},
+                       {"Form1", "TxtContenance", "150"},
+                       {"Form1", "CmdCalcul"}}};
+const Route kMortar{"Form3",
+                    "CmdImprimer2",
+                    {{"Form2", "Option2"},
+                     {"Form2", "CmdOk"},
+                     {"Form3", "TxtDosage2", "350"},
+                     {"Form3", "TxtVolMortier", "1000"},
+                     {"Form3", "TxtContenance2", "150"},
+                     {"Form3", "CmdCalcul2"}}};
+const Route kAideMenu{"FormAideMenu", "CmdImpAideMenu", {{"Form2", "CmdAideMenu"}}};
+const Route kAideBeton{
+    "FormAideBeton", "CmdImpAideBeton", {{"Form2", "CmdOk"}, {"Form1", "CmdAideBet"}}};
+const Route kAideMortier{
+    "FormAideMortier",
+    "CmdImpAideMortier",
+    {{"Form2", "Option2"}, {"Form2", "CmdOk"}, {"Form3", "CmdAideInfoMortier"}}};
+const Route kAllRoutes[] = {kConcrete, kMortar, kAideMenu, kAideBeton, kAideMortier};
+
+QString TextOf(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+    if (const auto* box = qobject_cast<const QLineEdit*>(control)) return box->text();
+    return {};
+}
+
+constexpr QRgb kSystem = 0x1000000;  // the platform's button text colour
+constexpr QRgb kNone = 0x2000000;    // a role the row does not give
+constexpr QRgb kPaper = 0xE0E0E0;
+
+struct ColourRow {
+    std::vector<const char*> controls;
+    QRgb printFore, printBack, screenFore, screenBack;
+};
+
+struct Calculator {
+    const char* name;
+    Route route;
+    std::vector<ColourRow> colours;
+    std::vector<const char*> hidden;  // the buttons and the rule under them
+    std::vector<std::pair<const char*, QRgb>> printedLines;
+};
+
+const Calculator kCalculators[] = {
+    {"Concrete",
+     kConcrete,
+     {{{"Form1"}, 0x000000, kPaper, kSystem, 0x000000},
+      {{"TxtTempsTh", "TxtTempsTm"}, 0x000000, kPaper, 0x00FF00, 0x000000},
+      {{"Label1", "Label2", "Label3", "Label4"}, 0x000000, kPaper, kSystem, 0xC0FFC0},
+      {{"Label5",  "Label6",  "Label7",  "Label10",        "Label11", "Label12",
+        "Label13", "Label14", "Label15", "Label16",        "Label17", "Label18",
+        "Label20", "Label21", "Label23", "Label24",        "Label25", "Label26",
+        "Label27", "Label28", "Label29", "LblPlageDosage1"},
+       0x000000,
+       kPaper,
+       0x00FF00,
+       0x000000},
+      {{"Label8", "Label9", "Label19", "Label22", "LblPrixDetail"},
+       0x000000,
+       kPaper,
+       0xFFFFFF,
+       0x000000},
+      {{"Line1", "Line2", "Line3", "Line4", "Line6"}, 0x000000, kNone, 0x00FF00, kNone}},
+     {"CmdAideBet", "CmdCalcul", "CmdEffacer", "CmdImprimer", "CmdInfo", "CmdRetour1", "Line5"},
+     {{"Line1", 0x000000},
+      {"Line2", 0x000000},
+      {"Line3", 0x000000},
+      {"Line4", 0x000000},
+      {"Line6", 0x000000}}},
+    {"Mortar",
+     kMortar,
+     {{{"Form3"}, 0x000000, kPaper, kSystem, 0x000000},
+      {{"TxtTempsTh3", "TxtTempsTm3"}, 0x000000, kPaper, 0x00FF00, 0x000000},
+      {{"Label1", "Label2", "Label3", "Label4"}, 0x000000, kPaper, kSystem, 0xC0FFC0},
+      {{"OptDose1", "OptDose2", "OptDose3", "OptDose4"}, 0x000000, kPaper, 0xFFFFFF, 0x004000},
+      {{"Frame1"}, kNone, kPaper, kNone, 0x004000},
+      {{"Label5",  "Label6",  "Label7",  "Label9",  "Label10", "Label11",       "Label12",
+        "Label14", "Label15", "Label17", "Label18", "Label19", "Label21",       "Label22",
+        "Label23", "Label24", "Label25", "Lab13",   "Lbl12",   "LblPlageDosage"},
+       0x000000,
+       kPaper,
+       0x00FF00,
+       0x000000},
+      {{"Label8", "Label16", "Label20", "Lab12", "LblPrixDetail3"},
+       0x000000,
+       kPaper,
+       0xFFFFFF,
+       0x000000},
+      {{"LblErrCont2", "LblErrVolBet2"}, 0x000000, kPaper, 0xFF0000, 0x000000}},
+     {"CmdAideInfoMortier", "CmdCalcul2", "CmdEffacer2", "CmdImprimer2", "CmdRetour2", "Line6"},
+     {{"Line1", 0x00FF00},
+      {"Line2", 0x00FF00},
+      {"Line3", 0x00FF00},
+      {"Line4", 0x00FF00},
+      {"Line5", 0x00FF00}}},
+};
+
+void PrintTo(const Calculator& calculator, std::ostream* out) {
+    *out << calculator.name;
+}
+
+class CalculatorPrintTest : public PrintTest, public ::testing::WithParamInterface<Calculator> {};
+
+// On paper: the buttons and their rule are bare paper, the lines have their print colour,
+// and every recoloured control shows black on light grey.
+TEST_P(CalculatorPrintTest, ImageHasPrintColoursAndNoButton) {
+    const Calculator& calculator = GetParam();
+    const QWidget* window = Open(calculator.route);
+    const Print& print = PrintOnce(calculator.route);
+    const QImage& image = print.image;
+    const Looks& looks = print.looks.at(calculator.route.window);
+    ASSERT_EQ(image.size(), window->size());
+    EXPECT_EQ(image.pixel(2, 2) & 0xFFFFFF, kPaper) << "window background";
+
+    for (const char* name : calculator.hidden)
+        for (QRgb pixel : PixelsOf(image, window, Child<QWidget>(window, name), looks))
+            ASSERT_EQ(pixel, kPaper) << name << " is on paper";
+    for (const auto& [name, colour] : calculator.printedLines)
+        for (QRgb pixel : PixelsOf(image, window, Child<QWidget>(window, name), looks))
+            ASSERT_EQ(pixel, colour) << name;
+
+    int checked = 0;
+    for (const ColourRow& row : calculator.colours) {
+        if (row.printBack != kPaper || row.printFore == kNone) continue;
+        for (const char* name : row.controls) {
+            const QWidget* control = Named(window, name);
+            if (control == window || !looks.at(name).shown) continue;
+            const std::vector<QRgb> pixels = PixelsOf(image, window, control, looks);
+            ASSERT_FALSE(pixels.empty()) << name;
+            EXPECT_TRUE(std::all_of(pixels.begin(), pixels.end(), Grey)) << name << " in colour";
+            EXPECT_EQ(Dominant(pixels), kPaper) << name;
+            if (!TextOf(control).trimmed().isEmpty()) {
+                const QRgb darkest = *std::min_element(pixels.begin(), pixels.end());
+                EXPECT_LE(qRed(darkest), 0x40) << name << " has no black text";
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 25);
+}
+
+QRgb Resolved(QRgb rgb, QRgb system) {
+    return rgb == kSystem ? system : rgb;
+}
+
+void ExpectColours(const Looks& looks, const std::vector<ColourRow>& rows, bool print, QRgb system,
+                   const std::string& when) {
+    for (const ColourRow& row : rows)
+        for (const char* name : row.controls) {
+            const Look& look = looks.at(name);
+            const QRgb fore = Resolved(print ? row.printFore : row.screenFore, system);
+            const QRgb back = Resolved(print ? row.printBack : row.screenBack, system);
+            if (fore != kNone) {
+                EXPECT_EQ(look.fore, fore) << when << ": text of " << name;
+            }
+            if (back != kNone) {
+                EXPECT_EQ(look.back, back) << when << ": background of " << name;
+            }
+        }
+}
+
+// While printing: the rows' print colours, buttons and rule hidden, everything else as it
+// was.
+TEST_P(CalculatorPrintTest, WhilePrintingOnlyTheListedControlsChange) {
+    const Calculator& calculator = GetParam();
+    const QWidget* window = Open(calculator.route);
+    const Looks before = LooksOf(window);
+    const Looks& during = PrintOnce(calculator.route).looks.at(window->objectName());
+
+    ExpectColours(during, calculator.colours, true, ButtonTextSystemColour(), "while printing");
+    std::set<QString> changed;
+    for (const ColourRow& row : calculator.colours)
+        changed.insert(row.controls.begin(), row.controls.end());
+    for (const char* name : calculator.hidden) {
+        EXPECT_TRUE(before.at(name).shown) << name;
+        EXPECT_FALSE(during.at(name).shown) << name;
+        changed.insert(name);
+    }
+    for (const auto& [name, look] : before) {
+        if (changed.count(name)) continue;
+        EXPECT_EQ(during.at(name).fore, look.fore) << name.toStdString() << " recoloured";
+        EXPECT_EQ(during.at(name).back, look.back) << name.toStdString() << " recoloured";
+        EXPECT_EQ(during.at(name).shown, look.shown) << name.toStdString() << " shown or hidden";
+    }
+}
+
+// Afterwards the screen colours of the rows, on the widgets and on screen, and every window
+// exactly as before; nothing offered instead.
+TEST_P(CalculatorPrintTest, AfterPrintingEveryWindowIsAsBefore) {
+    const Calculator& calculator = GetParam();
+    QWidget* window = Open(calculator.route);
+    const std::map<QString, Looks> before = AllLooks();
+    PrintOnce(calculator.route);
+    const std::map<QString, Looks> after = AllLooks();
+    const Looks& looks = after.at(window->objectName());
+
+    ExpectColours(looks, calculator.colours, false, ButtonTextSystemColour(), "after");
+    // Each shown control fills its rectangle with its screen background.
+    const QImage screen = window->grab().toImage();
+    for (const ColourRow& row : calculator.colours)
+        for (const char* name : row.controls) {
+            const QWidget* control = Named(window, name);
+            if (control == window || row.screenBack == kNone || !looks.at(name).shown) continue;
+            const std::vector<QRgb> pixels = PixelsOf(screen, window, control, looks);
+            ASSERT_FALSE(pixels.empty()) << name;
+            EXPECT_EQ(Dominant(pixels), row.screenBack) << name << " on screen";
+        }
+    ASSERT_EQ(after.size(), before.size());
+    for (const auto& [name, windowLooks] : before)
+        ExpectSameLooks(after.at(name), windowLooks, name.toStdString());
+    EXPECT_TRUE(offers_.empty());
+}
+
+// The colours put back are the design colours, not the ones the controls had, and the
+// button text colour is the platform's at the time of printing.
+TEST_P(CalculatorPrintTest, RestoresDesignColoursNotTheColoursBefore) {
+    const Calculator& calculator = GetParam();
+    QWidget* window = Open(calculator.route);
+    for (const ColourRow& row : calculator.colours)
+        for (const char* name : row.controls) {
+            QWidget* control = Named(window, name);
+            if (auto* line = qobject_cast<LineWidget*>(control))
+                line->setLineColor(QColor(0x123456));
+            else {
+                SetForeground(control, 0x123456);
+                SetBackground(control, 0x654321);
+            }
+        }
+    const QPalette platform = QApplication::palette();
+    QPalette purple = platform;
+    purple.setColor(QPalette::ButtonText, QColor(0x400080));
+    QApplication::setPalette(purple);
+
+    PrintOnce(calculator.route);
+    const Looks after = LooksOf(window);
+    QApplication::setPalette(platform);
+    ExpectColours(after, calculator.colours, false, 0x400080, "after");
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, CalculatorPrintTest, ::testing::ValuesIn(kCalculators),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct NoteCase {
+    const char* name;
+    std::vector<Step> before;  // on the concrete window with its results
+    int forcedFlag;            // put into InfoNoteShown before printing; -1: left alone
+    bool noteShown;
+    bool quitShownAfter;
+};
+
+const NoteCase kNoteCases[] = {
+    {"NeverOpened", {}, -1, false, false},
+    {"Open", {{"Form1", "CmdInfo"}}, -1, true, true},
+    {"OpenedThenClosed", {{"Form1", "CmdInfo"}, {"Form1", "CmdQuitterInfo"}}, -1, false, false},
+    {"OpenWithFlagNotOne", {{"Form1", "CmdInfo"}}, 2, true, false},
+};
+
+void PrintTo(const NoteCase& note, std::ostream* out) {
+    *out << note.name;
+}
+
+class NotePrintTest : public PrintTest, public ::testing::WithParamInterface<NoteCase> {};
+
+// The note prints in its screen colours without its "QUITTER", which comes back only while
+// InfoNoteShown is 1.
+TEST_P(NotePrintTest, NotePrintedAsShownAndQuitFollowsTheFlag) {
+    const NoteCase& note = GetParam();
+    const QWidget* window = Open(kConcrete);
+    Do(note.before);
+    if (note.forcedFlag >= 0) Module1::InfoNoteShown = note.forcedFlag;
+    const int flag = Module1::InfoNoteShown;
+    const Looks before = LooksOf(window);
+    ASSERT_EQ(before.at("LblInfo").shown, note.noteShown);
+
+    const Print& print = PrintOnce(kConcrete);
+    const Looks& during = print.looks.at("Form1");
+    EXPECT_FALSE(during.at("CmdQuitterInfo").shown);
+    EXPECT_EQ(during.at("LblInfo").shown, note.noteShown);
+    EXPECT_EQ(during.at("LblInfo").fore, before.at("LblInfo").fore);
+    EXPECT_EQ(during.at("LblInfo").back, 0xC0FFC0u);
+    const QWidget* quit = Child<QWidget>(window, "CmdQuitterInfo");
+    for (QRgb pixel : PixelsOf(print.image, window, quit, during))
+        ASSERT_NE(pixel, 0x00FF00u) << "QUITTER printed";
+    const QPoint corner = Child<QWidget>(window, "LblInfo")->pos() + QPoint(1, 1);
+    EXPECT_EQ(print.image.pixel(corner) & 0xFFFFFF, note.noteShown ? 0xC0FFC0u : kPaper);
+
+    const Looks after = LooksOf(window);
+    EXPECT_EQ(after.at("CmdQuitterInfo").shown, note.quitShownAfter);
+    EXPECT_EQ(after.at("LblInfo").shown, note.noteShown);
+    EXPECT_EQ(Module1::InfoNoteShown, flag);
+}
+
+INSTANTIATE_TEST_SUITE_P(Notes, NotePrintTest, ::testing::ValuesIn(kNoteCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class AnyWindowPrintTest : public PrintTest, public ::testing::WithParamInterface<Route> {};
+
+TEST_P(AnyWindowPrintTest, SecondPrintLeavesTheWindowAsTheFirst) {
+    const Route& route = GetParam();
+    const QWidget* window = Open(route);
+    const Print first = PrintOnce(route);
+    const Looks afterFirst = LooksOf(window);
+    const Print& second = PrintOnce(route);
+    ExpectSameLooks(LooksOf(window), afterFirst, "after the second print");
+    ExpectSameLooks(second.looks.at(route.window), first.looks.at(route.window), "printing");
+    EXPECT_TRUE(second.image == first.image);
+    EXPECT_TRUE(offers_.empty());
+}
+
+// A printer that fails: the window gets its screen look back first, then the page is
+// offered as a PDF file, with the image that was not printed.
+TEST_P(AnyWindowPrintTest, FailedPrintRestoresThenOffersPdf) {
+    const Route& route = GetParam();
+    const QWidget* window = Open(route);
+    const Looks before = LooksOf(window);
+    printerWorks_ = false;
+    const Print& print = PrintOnce(route);
+    ASSERT_EQ(offers_.size(), 1u);
+    EXPECT_EQ(offers_[0].window.toStdString(), route.window);
+    EXPECT_TRUE(offers_[0].image == print.image);
+    ExpectSameLooks(offers_[0].looks, before, "when offered");
+    ExpectSameLooks(LooksOf(window), before, "after");
+
+    printerWorks_ = true;
+    PrintOnce(route);
+    EXPECT_EQ(offers_.size(), 1u) << "a print that works offers nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, AnyWindowPrintTest, ::testing::ValuesIn(kAllRoutes),
+                         [](const auto& info) { return std::string(info.param.window); });
+
+struct HelpCase {
+    Route route;
+    const char* quitButton;
+};
+
+const HelpCase kHelpCases[] = {
+    {kAideMenu, "CmdQuitInfoMenu"},
+    {kAideBeton, "CmdQuitAideBeton"},
+    {kAideMortier, "CmdQuitInfoMortier"},
+};
+
+void PrintTo(const HelpCase& help, std::ostream* out) {
+    *out << help.route.window;
+}
+
+class HelpPrintTest : public PrintTest, public ::testing::WithParamInterface<HelpCase> {};
+
+// Neither button on paper, no colour changed, and both buttons back afterwards.
+TEST_P(HelpPrintTest, ButtonsHiddenColoursUnchanged) {
+    const HelpCase& help = GetParam();
+    const QWidget* window = Open(help.route);
+    const Looks before = LooksOf(window);
+    const Print& print = PrintOnce(help.route);
+    Looks expected = before;
+    for (const char* button : {help.route.printButton, help.quitButton}) {
+        expected[button].shown = false;
+        const QWidget* control = Child<QWidget>(window, button);
+        ASSERT_TRUE(before.at(button).shown) << button;
+        const auto pixels =
+            PixelsOf(print.image, window, control, print.looks.at(window->objectName()));
+        ASSERT_FALSE(pixels.empty()) << button;
+        EXPECT_TRUE(std::all_of(pixels.begin(), pixels.end(), Grey)) << button << " printed";
+    }
+    ExpectSameLooks(print.looks.at(help.route.window), expected, "while printing");
+    ExpectSameLooks(LooksOf(window), before, "after");
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, HelpPrintTest, ::testing::ValuesIn(kHelpCases),
+                         [](const auto& info) { return std::string(info.param.route.window); });
+
+// The page offered as a PDF file: one page holding the whole image, or false when the file
+// cannot be written.
+TEST_F(PrintTest, PdfHoldsTheWholeImageOnOnePage) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage image(612, 575, QImage::Format_RGB32);
+    image.fill(QColor(0xE0E0E0));
+    const QString written = dir.filePath("page.pdf");
+    ASSERT_TRUE(WritePdf(image, written));
+    QFile file(written);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(pdf.count("/Type /Page\n"), 1);
+    EXPECT_TRUE(pdf.contains("/Width 612") && pdf.contains("/Height 575"));
+
+    const QString nowhere = dir.filePath("missing/page.pdf");
+    EXPECT_FALSE(WritePdf(image, nowhere));
+    EXPECT_FALSE(QFile::exists(nowhere));
+}
+
+TEST_F(PrintTest, MessageSaysNothingPrintedAndOffersPdf) {
+    QWidget* window = Window("Form1");
+    const auto box = NothingPrintedMessage(window);
+    EXPECT_EQ(box->parentWidget(), window);
+    EXPECT_TRUE(box->text().startsWith(QString::fromUtf8("Rien n'a été imprimé")));
+    const QList<QAbstractButton*> buttons = box->buttons();
+    ASSERT_EQ(buttons.size(), 2);
+    EXPECT_EQ(box->defaultButton()->text(), QString::fromUtf8("Enregistrer en PDF…"));
+    EXPECT_EQ(box->buttonRole(box->defaultButton()), QMessageBox::AcceptRole);
+    EXPECT_EQ(box->escapeButton()->text(), "Annuler");
+    EXPECT_EQ(box->buttonRole(box->escapeButton()), QMessageBox::RejectRole);
+    EXPECT_FALSE(box->isVisible());
+}
+
+// Without a default printer the program's own printer reports the failure.
+TEST_F(PrintTest, SystemPrinterFailsWithoutDefaultPrinter) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a default printer exists";
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    EXPECT_FALSE(MakeSystemPrinter()->printImage(image));
+}
+}  // namespace
+}  // namespace ui::test

@@ -1,0 +1,29 @@
+// Where a window's image goes when it is printed: one replaceable printer for the program,
+// by default the system's default printer through Qt Print Support, no dialog.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <memory>
+
+namespace ui {
+
+class WindowPrinter {
+  public:
+    virtual ~WindowPrinter() = default;
+
+    // Returns once the image is taken; true only when it went to the printer.
+    virtual bool printImage(const QImage& image) = 0;
+};
+
+// The system's default printer; fails when there is none or it refuses the page.
+std::unique_ptr<WindowPrinter> MakeSystemPrinter();
+
+// Installs the printer every print handler uses; null puts the system printer back.
+void setWindowPrinter(std::unique_ptr<WindowPrinter> printer);
+WindowPrinter& windowPrinter();
+
+// Writes the image, scaled to fit one page, into a PDF file; false when it cannot.
+bool WritePdf(const QImage& image, const QString& fileName);
+
+}  // namespace ui

@@ -179,10 +179,7 @@ void Form1::CmdImprimer_Click() {
 
 void Form1::OpenFromMenu() {
     CentreOnScreen(this);
-    setVisible(true);
-    show();
-    raise();
-    activateWindow();
+    BringToFront(this);
     SetResultAreaVisible(false);
 }
 

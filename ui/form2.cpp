@@ -87,9 +87,7 @@ bool Form2::CheckPrices() {
 
 bool Form2::CheckPricesForCalculator() {
     if (CheckPrices()) return true;
-    show();
-    raise();
-    activateWindow();
+    BringToFront(this);
     return false;
 }
 
@@ -128,9 +126,7 @@ void Form2::HideErrorLabels() {
 }
 
 void Form2::ShowFromCalculator(QWidget* calculator) {
-    show();
-    raise();
-    activateWindow();
+    BringToFront(this);
     calculator->hide();
     HideErrorLabels();
 }

@@ -85,6 +85,8 @@ Form3::Form3() {
     connect(CmdImprimer2, &QPushButton::clicked, this, &Form3::CmdImprimer2_Click);
     for (const calc::DosageRange& range : calc::DosageRanges()) {
         auto* option = Child<QRadioButton>(this, range.option.data());
+        // The option has no caption: a screen reader says the range it selects.
+        option->setAccessibleName(QString::fromUtf8(range.caption.data(), range.caption.size()));
         connect(option, &QRadioButton::toggled, this, [this, &range](bool checked) {
             if (checked) OptDose_Click(range);
         });
@@ -195,10 +197,7 @@ void Form3::CmdImprimer2_Click() {
 
 void Form3::OpenFromMenu() {
     CentreOnScreen(this);
-    setVisible(true);
-    show();
-    raise();
-    activateWindow();
+    BringToFront(this);
     LblMauvaisDos2->hide();
     LblPlageDosage->show();
     const std::string_view first = calc::DosageRanges().front().caption;

@@ -63,6 +63,12 @@ void CentreOnScreen(QWidget* window) {
     window->move(Px(left), Px(top));
 }
 
+void BringToFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void ShowAideMenu() {
     ShowHelp(Windows().aideMenu);
 }

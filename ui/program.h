@@ -37,6 +37,9 @@ void DestroyWindows();
 // Centres a window's outer rectangle on the whole screen, in single-precision twips.
 void CentreOnScreen(QWidget* window);
 
+// Shows a window (never modal) in front of the others.
+void BringToFront(QWidget* window);
+
 // Shows the help window of an anchor, creating and placing it when absent.
 void ShowAideMenu();
 void ShowAideBeton();

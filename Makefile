@@ -2,8 +2,18 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# DEEP=1 (CI sets it) makes `make test` also run every test in a sanitizer build, the fuzzers
+# and memcheck.
+DEEP ?= 0
+FUZZ_SECONDS ?= 20
+# The sanitizer build's tests: leaks that Qt and the system libraries keep until the exit are
+# suppressed by name, nothing of the project's.
+SANITIZER_ENV = LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: deps configure build run test bench screenshots clean
+.PHONY: test-sanitize fuzz memcheck
+.PHONY: package startup-bench
 
 deps:
 	@bash scripts/install-deps.sh
@@ -20,6 +30,19 @@ run: build
 test: build
 	@bash scripts/format-check.sh
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+ifeq ($(DEEP),1)
+	$(MAKE) test-sanitize fuzz memcheck DEEP=0
+endif
+
+test-sanitize:
+	$(SANITIZER_ENV) $(MAKE) test DEEP=0 BUILD=build-asan \
+		CMAKE_FLAGS="$(CMAKE_FLAGS) -DKARVO_SANITIZE=ON -DKARVO_BENCHMARKS=OFF"
+
+fuzz: deps
+	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh build-fuzz
+
+memcheck: build
+	bash tests/valgrind/memcheck.sh $(BUILD)/tests/valgrind/karvo_session
 
 bench: build
 	$(BUILD)/calc/karvo_calc_bench
@@ -27,6 +50,14 @@ bench: build
 
 screenshots: build
 	@bash scripts/screenshots.sh $(BUILD)
+
+# The Debian package, $(BUILD)/karvo_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack
+
+# Start-up of Karvo against a bare Qt window under Xvfb: medians, ratio and peak memory.
+startup-bench: build
+	bash scripts/startup-bench.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -11,6 +11,8 @@ packages=(
   xvfb xauth x11-utils xdotool xclip imagemagick poppler-utils
   cups printer-driver-cups-pdf
   clang-format
+  file desktop-file-utils librsvg2-bin time
+  clang libclang-rt-14-dev valgrind
 )
 
 sudo_cmd=()

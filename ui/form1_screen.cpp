@@ -1,5 +1,5 @@
 // Table of the concrete window: every control with its kind, text, geometry in twips, look and
-// state when the window is created and its result area.
+// state when the window is created, its result area, and the names of its text boxes.
 #include "ui/screens.h"
 
 namespace ui {
@@ -111,16 +111,51 @@ constexpr const char* kResultArea[] = {
     "Label29",
 };
 
+constexpr AccessibleName kAccessibleNames[] = {
+    {"TxtDosage", {"Label5"}},
+    {"TxtVolume", {"Label6"}},
+    {"TxtContenance", {"Label7"}},
+    {"TxtEauTotL", {"Label10", "Label28"}},
+    {"TxtEauTot", {"Label10", "Label21"}},
+    {"TxtCimentTotL", {"Label11", "Label28"}},
+    {"TxtCimentTot", {"Label11", "Label21"}},
+    {"TxtSableTotL", {"Label12", "Label28"}},
+    {"TxtSableTot", {"Label12", "Label21"}},
+    {"TxtGravierTotL", {"Label13", "Label28"}},
+    {"TxtGravierTot", {"Label13", "Label21"}},
+    {"TxtPrixDetCim", {"Label11", "LblPrixDetail"}},
+    {"TxtPrixDetSab", {"Label12", "LblPrixDetail"}},
+    {"TxtPrixDetGrav", {"Label13", "LblPrixDetail"}},
+    {"TxtPrixAchat", {"Label19"}},
+    {"TxtEau", {"Label14", "Label20", "Label9"}},
+    {"TxtCiment", {"Label15", "Label20", "Label9"}},
+    {"TxtSable", {"Label16", "Label20", "Label9"}},
+    {"TxtGravier", {"Label17", "Label20", "Label9"}},
+    {"TxtBeton", {"Label22", "Label20", "Label9"}},
+    {"TxtTempsTh", {"Label18", "Label26"}},
+    {"TxtTempsTm", {"Label18", "Label27"}},
+};
+
+constexpr const char* kEnterBoxes[] = {"TxtDosage", "TxtVolume", "TxtContenance"};
+
 // clang-format on
 
 }  // namespace
 
 const WindowDef& Form1Screen() {
-    static const WindowDef def{"Form1",       "Dosage du béton    Karvo",
-                               9180,          8625,
-                               kDefault,      kBlack,
-                               8.25,          kControls,
-                               kLongCaptions, kTabOrder};
+    static const WindowDef def{"Form1",
+                               "Dosage du béton    Karvo",
+                               9180,
+                               8625,
+                               kDefault,
+                               kBlack,
+                               8.25,
+                               kControls,
+                               kLongCaptions,
+                               kTabOrder,
+                               kAccessibleNames,
+                               kEnterBoxes,
+                               "CmdCalcul"};
     return def;
 }
 

@@ -1,5 +1,5 @@
 // Table of the menu: every control with its kind, text, geometry in twips, look and
-// state when the window is created.
+// state when the window is created, and the names of its price boxes.
 #include "ui/screens.h"
 
 namespace ui {
@@ -46,14 +46,35 @@ constexpr const char* kTabOrder[] = {
     "CmdEffacerP", "CmdAideMenu",
 };
 
+constexpr AccessibleName kAccessibleNames[] = {
+    {"TxtPrixCiment", {"Label5"}},
+    {"TxtPrixSable", {"Label8"}},
+    {"TxtPrixGravier", {"Label9"}},
+    {"TxtPrixTransport", {"Label10"}},
+};
+
+constexpr const char* kEnterBoxes[] = {
+    "TxtPrixCiment", "TxtPrixSable", "TxtPrixGravier", "TxtPrixTransport",
+};
+
 // clang-format on
 
 }  // namespace
 
 const WindowDef& Form2Screen() {
-    static const WindowDef def{
-        "Form2",  "Menu   béton - mortier  Karvo", 7800, 7635, kBlack, kBlack, 0, kControls, {},
-        kTabOrder};
+    static const WindowDef def{"Form2",
+                               "Menu   béton - mortier  Karvo",
+                               7800,
+                               7635,
+                               kBlack,
+                               kBlack,
+                               0,
+                               kControls,
+                               {},
+                               kTabOrder,
+                               kAccessibleNames,
+                               kEnterBoxes,
+                               "CmdOk"};
     return def;
 }
 

@@ -1,5 +1,5 @@
 // Table of the mortar window: every control with its kind, text, geometry in twips, look and
-// state when the window is created and its result area.
+// state when the window is created, its result area, and the names of its text boxes.
 #include "ui/screens.h"
 
 namespace ui {
@@ -125,6 +125,29 @@ constexpr const char* kResultArea[] = {
     "Line4", "Line5", "CmdImprimer2",
 };
 
+constexpr AccessibleName kAccessibleNames[] = {
+    {"TxtDosage2", {"Label5"}},
+    {"TxtVolMortier", {"Label6"}},
+    {"TxtContenance2", {"Label12"}},
+    {"TxtEauTotL3", {"Lbl12", "Label7"}},
+    {"TxtEauTot3", {"Lbl12", "Label11"}},
+    {"TxtVolCiment2", {"Label9", "Label7"}},
+    {"TxtPoidsCiment2", {"Label9", "Label11"}},
+    {"TxtVolSable2", {"Label10", "Label7"}},
+    {"TxtPoidsSable2", {"Label10", "Label11"}},
+    {"TxtPrixDetCim3", {"Label9", "LblPrixDetail3"}},
+    {"TxtPrixDetSab3", {"Label10", "LblPrixDetail3"}},
+    {"TxtPrixAchat3", {"Lab12"}},
+    {"TxtEau3", {"Label17", "Label21", "Label16"}},
+    {"TxtCiment3", {"Label18", "Label21", "Label16"}},
+    {"TxtSable3", {"Label19", "Label21", "Label16"}},
+    {"TxtMortier", {"Label20", "Label21", "Label16"}},
+    {"TxtTempsTh3", {"Label22", "Label23"}},
+    {"TxtTempsTm3", {"Label22", "Label24"}},
+};
+
+constexpr const char* kEnterBoxes[] = {"TxtDosage2", "TxtVolMortier", "TxtContenance2"};
+
 // clang-format on
 
 }  // namespace
@@ -139,7 +162,10 @@ const WindowDef& Form3Screen() {
                                12,
                                kControls,
                                kLongCaptions,
-                               kTabOrder};
+                               kTabOrder,
+                               kAccessibleNames,
+                               kEnterBoxes,
+                               "CmdCalcul2"};
     return def;
 }
 

@@ -1,5 +1,5 @@
 // Builds a window's widgets from its table: kind, geometry, colours, font, visibility,
-// selection, stacking and tab order, all from the rows.
+// selection, stacking, tab order, names for screen readers and the "Entrée" key.
 #include "ui/screen.h"
 
 #include <QFrame>
@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 
 #include "ui/caption_label.h"
 #include "ui/line_widget.h"
@@ -98,6 +99,30 @@ QWidget* MakeControl(const ControlDef& def, QWidget* parent) {
     return widget;
 }
 
+// A caption as a name is spoken: no leading, trailing or repeated spaces, no final colon.
+QString SpokenCaption(const QWidget* window, const char* label) {
+    QString caption = Child<QLabel>(window, label)->text().simplified();
+    if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
+    return caption.trimmed();
+}
+
+void NameControls(QWidget* window, std::span<const AccessibleName> names) {
+    for (const AccessibleName& named : names) {
+        QStringList parts;
+        for (const char* label : named.labels)
+            if (label) parts << SpokenCaption(window, label);
+        Child<QWidget>(window, named.control)->setAccessibleName(parts.join(QStringLiteral(", ")));
+    }
+}
+
+void ConnectEnterKey(QWidget* window, const WindowDef& def) {
+    if (!def.enterButton) return;
+    auto* button = Child<QAbstractButton>(window, def.enterButton);
+    for (const char* box : def.enterBoxes)
+        QObject::connect(Child<QLineEdit>(window, box), &QLineEdit::returnPressed, button,
+                         &QAbstractButton::click);
+}
+
 }  // namespace
 
 void BuildWindow(QWidget* window, const WindowDef& def) {
@@ -121,6 +146,10 @@ void BuildWindow(QWidget* window, const WindowDef& def) {
     for (std::size_t i = 1; i < def.tabOrder.size(); ++i)
         QWidget::setTabOrder(window->findChild<QWidget*>(QString::fromLatin1(def.tabOrder[i - 1])),
                              window->findChild<QWidget*>(QString::fromLatin1(def.tabOrder[i])));
+    // As the window is first shown, the focus is on the first control of its focus order.
+    if (!def.tabOrder.empty()) Child<QWidget>(window, def.tabOrder.front())->setFocus();
+    NameControls(window, def.accessibleNames);
+    ConnectEnterKey(window, def);
 }
 
 void SetGroupVisible(QWidget* window, std::span<const char* const> names, bool visible) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <span>
 
 #include "ui/look.h"
@@ -45,6 +46,13 @@ struct LongCaption {
     std::span<const TextPart> parts;
 };
 
+// What a screen reader calls a text box: the captions of the labels that name it (its row,
+// then its column, then its block where a row and a column recur), trimmed, joined by ", ".
+struct AccessibleName {
+    const char* control;
+    std::array<const char*, 3> labels;  // unused places are null
+};
+
 struct WindowDef {
     const char* name;
     const char* caption;
@@ -54,6 +62,10 @@ struct WindowDef {
     std::span<const ControlDef> controls;
     std::span<const LongCaption> longCaptions;
     std::span<const char* const> tabOrder;
+    std::span<const AccessibleName> accessibleNames = {};
+    // "Entrée" in one of these text boxes presses the button enterButton.
+    std::span<const char* const> enterBoxes = {};
+    const char* enterButton = nullptr;
 };
 
 void BuildWindow(QWidget* window, const WindowDef& def);

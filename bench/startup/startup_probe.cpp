@@ -1,0 +1,15 @@
+// Karvo's start-up as app/main.cpp does it, ending once the menu is first painted.
+#include <QApplication>
+
+#include "bench/startup/first_paint.h"
+#include "ui/form2.h"
+#include "ui/look.h"
+#include "ui/program.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    ui::InitApplicationLook();
+    ui::StartProgram();
+    startup::ExitAfterFirstPaint(ui::Windows().form2);
+    return QApplication::exec();
+}

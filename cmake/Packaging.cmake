@@ -1,0 +1,33 @@
+# What `cmake --install` puts beside the executable (the desktop entry and the icon), the
+# Debian package that CPack builds from the same installation, and the test of both.
+
+# Installed beside the system's Qt, the program needs no library search path of its own.
+set_target_properties(karvo PROPERTIES INSTALL_RPATH "")
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/karvo.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/karvo.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME karvo)
+set(CPACK_PACKAGE_VENDOR Karvo)
+set(CPACK_PACKAGE_CONTACT "Karvo developers <karvo@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "concrete and mortar calculator for concrete mixer work (in French)")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Karvo is a small desktop calculator, in French, for placing concrete or\n"
+  "mortar with a concrete mixer. From the dosage, the volume to place and the\n"
+  "capacity of the mixer it shows the cement, sand, gravel and water to buy,\n"
+  "what they cost, the loads of each batch and the working time.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+# The libraries come from dpkg-shlibdeps; the windows' Arial is Liberation Sans.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
+
+add_test(NAME install_layout
+  COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-install.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(install_layout PROPERTIES SKIP_RETURN_CODE 77)

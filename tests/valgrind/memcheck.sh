@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Runs the scripted offscreen session under valgrind memcheck: an invalid access, a use of an
+# uninitialised value or a definitely lost block fails, and so does a session that broke.
+set -euo pipefail
+session=${1:?usage: memcheck.sh path/to/karvo_session}
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+status=0
+QT_QPA_PLATFORM=offscreen LANG=fr_FR.UTF-8 timeout 600 valgrind --tool=memcheck \
+  --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
+  --show-leak-kinds=definite --num-callers=30 --log-file="$log" "$session" || status=$?
+grep -E 'ERROR SUMMARY|definitely lost|indirectly lost' "$log" | sed 's/^==[0-9]*== */memcheck: /'
+if [ "$status" -ne 0 ]; then
+  cat "$log" >&2
+  echo "memcheck: FAILED (status $status)" >&2
+  exit 1
+fi
+echo "memcheck: clean"

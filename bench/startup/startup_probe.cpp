@@ -2,12 +2,15 @@
 #include <QApplication>
 
 #include "bench/startup/first_paint.h"
+#include "ui/font_loader.h"
 #include "ui/form2.h"
 #include "ui/look.h"
 #include "ui/program.h"
 
 int main(int argc, char* argv[]) {
+    ui::FontConfigLoader fonts;
     QApplication app(argc, argv);
+    fonts.Wait();
     ui::InitApplicationLook();
     ui::StartProgram();
     startup::ExitAfterFirstPaint(ui::Windows().form2);

@@ -11,7 +11,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/karvo.svg
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME karvo)
 set(CPACK_PACKAGE_VENDOR Karvo)
-set(CPACK_PACKAGE_CONTACT "Karvo developers <karvo@example.org>")
+# Whoever publishes the package sets their own address: -DKARVO_PACKAGE_CONTACT="Name <mail>".
+set(KARVO_PACKAGE_CONTACT "Karvo developers <karvo@example.org>" CACHE STRING
+  "Maintainer of the Debian package")
+set(CPACK_PACKAGE_CONTACT "${KARVO_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "concrete and mortar calculator for concrete mixer work (in French)")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Karvo is a small desktop calculator, in French, for placing concrete or\n"

@@ -9,7 +9,6 @@
 
 #include "calc/calc.h"
 #include "ui/form2.h"
-#include "ui/form3.h"
 #include "ui/numbers.h"
 #include "ui/printing.h"
 #include "ui/program.h"
@@ -93,8 +92,7 @@ void Form1::Form_Load() {
     forms.form2->show();
     forms.form2->HideStartLabels();
     hide();
-    forms.form3 = new Form3;
-    forms.form3->hide();
+    CreateMortarWindowAfterFirstPaint(forms.form2);
 }
 
 void Form1::SetResultAreaVisible(bool visible) {

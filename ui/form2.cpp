@@ -97,7 +97,7 @@ void Form2::CmdOk_Click() {
     if (Option1->isChecked())
         Windows().form1->OpenFromMenu();
     else
-        Windows().form3->OpenFromMenu();
+        MortarWindow()->OpenFromMenu();
 }
 
 void Form2::CmdEffacerP_Click() {

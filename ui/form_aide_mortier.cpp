@@ -11,7 +11,7 @@
 namespace ui {
 
 FormAideMortier::FormAideMortier()
-    : HelpWindow(AideMortierScreen(), Windows().form3, "CmdImpAideMortier", "CmdQuitInfoMortier") {
+    : HelpWindow(AideMortierScreen(), MortarWindow(), "CmdImpAideMortier", "CmdQuitInfoMortier") {
     connect(printButton(), &QPushButton::clicked, this, &FormAideMortier::CmdImpAideMortier_Click);
 }
 

@@ -1,7 +1,9 @@
-// The single instance of each window, the start-up through Form1's Form_Load, the help
-// windows created on demand, and the destruction of every window at the exit.
+// The single instance of each window, the start-up through Form1's Form_Load, the mortar
+// window built once the menu is on screen, the help windows created on demand, and the
+// destruction of every window at the exit.
 #include "ui/program.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -26,6 +28,29 @@ void ShowHelp(QPointer<Help>& help) {
     help->raise();
 }
 
+// Runs an action once a window has painted itself for the first time, and never if the window
+// is destroyed before.
+class AfterFirstPaint : public QObject {
+  public:
+    AfterFirstPaint(QWidget* window, void (*action)()) : QObject(window), action_(action) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            // Queued, so that the painted window reaches the screen first.
+            QMetaObject::invokeMethod(watched, action_, Qt::QueuedConnection);
+            deleteLater();
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+  private:
+    void (*action_)();
+};
+
 template <class Window>
 void Destroy(QPointer<Window>& window) {
     delete window.data();  // an absent window is a null pointer, and deleting it is a no-op
@@ -43,6 +68,16 @@ void StartProgram() {
     Module1::InfoNoteShown = 0;
     Windows().form1 = new Form1;
     Windows().form1->Form_Load();
+}
+
+Form3* MortarWindow() {
+    QPointer<Form3>& form3 = Windows().form3;
+    if (!form3) form3 = new Form3;  // a new window is hidden
+    return form3;
+}
+
+void CreateMortarWindowAfterFirstPaint(QWidget* menu) {
+    new AfterFirstPaint(menu, [] { MortarWindow(); });
 }
 
 void DestroyWindows() {

@@ -1,5 +1,5 @@
 // The program's windows: the single instance of each, start-up, centring and the exit.
-// Form1 is the start-up window; its Form_Load creates the menu and the mortar window.
+// Form1 is the start-up window; its Form_Load creates the menu, then the mortar window.
 #pragma once
 
 #include <QPointer>
@@ -29,6 +29,11 @@ Forms& Windows();
 
 // Creates the start-up window, which shows the centred menu.
 void StartProgram();
+
+// The mortar window, created hidden the first time it is needed: at the latest right after
+// the menu is first painted, so that building it does not delay the menu.
+Form3* MortarWindow();
+void CreateMortarWindowAfterFirstPaint(QWidget* menu);
 
 // Destroys every existing window in the exit's order: Form1, Form2, Form3, then the help
 // windows for the concrete window, the mortar window and the menu.

@@ -17,6 +17,10 @@ namespace ui::test {
 
 void UiTest::SetUp() {
     StartProgram();
+    // Ready as a user finds it: the menu on screen and the mortar window built behind it.
+    for (int i = 0; i < 10 && !Windows().form3; ++i) QCoreApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitFor([] { return !Windows().form3.isNull(); }))
+        << "the mortar window was not built after the menu was shown";
     watchdog_.setInterval(100);
     QObject::connect(&watchdog_, &QTimer::timeout, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) {

@@ -42,6 +42,22 @@ TEST_F(UiTest, StartUpShowsOnlyTheCentredMenu) {
     EXPECT_TRUE(Control("Form1", "TxtEauTot")->isVisibleTo(Window("Form1")));
 }
 
+// The mortar window is built once the menu is on screen; a click that comes sooner builds it.
+TEST_F(UiTest, OkBeforeTheMortarWindowIsBuiltOpensIt) {
+    DestroyWindows();
+    StartProgram();
+    ASSERT_EQ(Window("Form3"), nullptr);
+    Click("Form2", "Option2");
+    Click("Form2", "CmdOk");
+    QWidget* mortar = Window("Form3");
+    ASSERT_NE(mortar, nullptr);
+    EXPECT_TRUE(mortar->isVisible());
+    Settle();
+    EXPECT_EQ(Window("Form3"), mortar);
+    EXPECT_TRUE(mortar->isVisible());
+    EXPECT_FALSE(Window("Form1")->isVisible());
+}
+
 TEST_F(UiTest, RetourKeepsTheMovedMenuAndTheCalculatorInputs) {
     Click("Form2", "CmdOk");
     ASSERT_TRUE(Window("Form1")->isVisible());

@@ -213,42 +213,6 @@ TEST_P(FirstFocusTest, IsTheFirstControlOfTheFocusOrder) {
 INSTANTIATE_TEST_SUITE_P(Windows, FirstFocusTest, ::testing::ValuesIn(kFirstFocus),
                          [](const auto& info) { return std::string(info.param.window); });
 
-TEST_F(UiTest, SpaceOnAnOpenedHelpWindowQuitsIt) {
-    Click("Form2", "CmdAideMenu");
-    QWidget* help = Window("FormAideMenu");
-    ASSERT_NE(help, nullptr);
-    help->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    Settle();
-    EXPECT_EQ(Window("FormAideMenu"), nullptr);
-}
-
-TEST_F(UiTest, EnterInAPriceBoxOpensTheChosenCalculator) {
-    Click("Form2", "Option2");
-    Type("Form2", "TxtPrixGravier", "35");
-    QTest::keyClick(Box("Form2", "TxtPrixGravier"), Qt::Key_Return);
-    EXPECT_TRUE(Shown(Window("Form3")));
-    EXPECT_FALSE(Shown(Window("Form1")));
-}
-
-TEST_F(UiTest, EnterInAPriceOutOfRangeShowsItsErrorAndOpensNothing) {
-    Type("Form2", "TxtPrixCiment", "900000");
-    QTest::keyClick(Box("Form2", "TxtPrixCiment"), Qt::Key_Return);
-    EXPECT_TRUE(Shown(Label("Form2", "LblErrCim")));
-    EXPECT_FALSE(Shown(Window("Form1")));
-}
-
-TEST_F(UiTest, EnterAfterTheLastInputShowsTheConcreteResults) {
-    Click("Form2", "CmdOk");
-    Type("Form1", "TxtDosage", "350");
-    Type("Form1", "TxtVolume", "1000");
-    Type("Form1", "TxtContenance", "150");
-    QTest::keyClick(Box("Form1", "TxtContenance"), Qt::Key_Return);
-    EXPECT_TRUE(Shown(Box("Form1", "TxtCimentTot")));
-    EXPECT_EQ(Box("Form1", "TxtCimentTot")->text().left(3), "350");
-}
-
 TEST_F(UiTest, EnterOnABadDosageRefusesItAndKeepsTheCursorThere) {
     Click("Form2", "Option2");
     Click("Form2", "CmdOk");

@@ -1,8 +1,4 @@
-// The menu: the four price checks of "OK" in order, the choice of calculator, "X", and the
-// prices as the calculators read them.
-#include "calc/prices.h"
-#include "ui/form2.h"
-#include "ui/program.h"
+// The menu: the four price checks of "OK" in order, the choice of calculator and "X".
 #include "ui/tests/fixture.h"
 
 namespace ui::test {
@@ -62,17 +58,6 @@ TEST_P(PriceCheckTest, OkAcceptsOrRefusesThePrice) {
 INSTANTIATE_TEST_SUITE_P(Bounds, PriceCheckTest, ::testing::ValuesIn(kPriceCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(UiTest, OkStopsAtTheFirstBadPrice) {
-    Type("Form2", "TxtPrixCiment", "-1");
-    Type("Form2", "TxtPrixSable", "-1");
-    Click("Form2", "CmdOk");
-    EXPECT_TRUE(Label("Form2", "LblErrCim")->isVisible());
-    EXPECT_FALSE(Label("Form2", "LblErrSab")->isVisible());
-    EXPECT_EQ(Box("Form2", "TxtPrixCiment")->text(), "");
-    EXPECT_EQ(Box("Form2", "TxtPrixSable")->text(), "-1");
-    EXPECT_FALSE(Window("Form1")->isVisible());
-}
-
 TEST_F(UiTest, OkHidesEarlierLabelsAndLeavesLaterOnes) {
     Type("Form2", "TxtPrixTransport", "-5");
     Click("Form2", "CmdOk");
@@ -98,21 +83,6 @@ TEST_F(UiTest, EffacerEmptiesThePricesOnly) {
     for (const PriceBox& box : kPriceBoxes) EXPECT_EQ(Box("Form2", box.box)->text(), "");
     EXPECT_TRUE(Label("Form2", "LblErrGrav")->isVisible());
     EXPECT_TRUE(qobject_cast<QAbstractButton*>(Control("Form2", "Option2"))->isChecked());
-}
-
-TEST_F(UiTest, EmptyPricesReadAsZeroAndTypedOnesAsTheirNumbers) {
-    calc::MaterialPrices prices = Windows().form2->ReadPrices();
-    EXPECT_EQ(prices.PrixCiment, 0);
-    EXPECT_EQ(prices.PrixTransport, 0);
-    Type("Form2", "TxtPrixCiment", "7,25");  // the comma ends the number
-    Type("Form2", "TxtPrixSable", " 4 0");
-    Type("Form2", "TxtPrixGravier", "35 EUR");
-    Type("Form2", "TxtPrixTransport", "6e1");
-    prices = Windows().form2->ReadPrices();
-    EXPECT_EQ(prices.PrixCiment, 7);
-    EXPECT_EQ(prices.PrixSable, 40);
-    EXPECT_EQ(prices.PrixGravier, 35);
-    EXPECT_EQ(prices.PrixTransport, 60);
 }
 
 TEST_F(UiTest, OkOpensTheConcreteWindowCentredWithResultsHiddenAndInputsKept) {

@@ -1,6 +1,6 @@
 // Printing through the "IMPRIMER" buttons with a printer that keeps what it receives: the
 // image itself (print colours, no buttons), every colour and visibility while printing and
-// after, the information note, a second print, the help windows and a printer that fails.
+// after, the information note, the help windows and a printer that fails.
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -276,7 +276,6 @@ struct NoteCase {
 };
 
 const NoteCase kNoteCases[] = {
-    {"NeverOpened", {}, -1, false, false},
     {"Open", {{"Form1", "CmdInfo"}}, -1, true, true},
     {"OpenedThenClosed", {{"Form1", "CmdInfo"}, {"Form1", "CmdQuitterInfo"}}, -1, false, false},
     {"OpenWithFlagNotOne", {{"Form1", "CmdInfo"}}, 2, true, false},
@@ -321,18 +320,6 @@ INSTANTIATE_TEST_SUITE_P(Notes, NotePrintTest, ::testing::ValuesIn(kNoteCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 class AnyWindowPrintTest : public PrintTest, public ::testing::WithParamInterface<Route> {};
-
-TEST_P(AnyWindowPrintTest, SecondPrintLeavesTheWindowAsTheFirst) {
-    const Route& route = GetParam();
-    const QWidget* window = Open(route);
-    const Print first = PrintOnce(route);
-    const Looks afterFirst = LooksOf(window);
-    const Print& second = PrintOnce(route);
-    ExpectSameLooks(LooksOf(window), afterFirst, "after the second print");
-    ExpectSameLooks(second.looks.at(route.window), first.looks.at(route.window), "printing");
-    EXPECT_TRUE(second.image == first.image);
-    EXPECT_TRUE(offers_.empty());
-}
 
 // A printer that fails: the window gets its screen look back first, then the page is
 // offered as a PDF file, with the image that was not printed.

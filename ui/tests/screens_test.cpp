@@ -2,7 +2,6 @@
 // order, a sample of geometry, colours and fonts per kind, the long texts and their wrapping.
 #include <QFontInfo>
 #include <QFrame>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextLayout>
@@ -133,43 +132,6 @@ TEST_F(UiTest, ResultAreasHaveTheirControlsInOrder) {
     for (const char* name : {"Line3", "Line6", "LblPlageDosage"}) EXPECT_FALSE(seen.count(name));
 }
 
-TEST_F(UiTest, ResultAreaHidesAndShowsAsOne) {
-    Form1 concrete;
-    concrete.SetResultAreaVisible(false);
-    for (const char* name : ConcreteResultArea())
-        EXPECT_FALSE(Child<QWidget>(&concrete, name)->isVisibleTo(&concrete)) << name;
-    EXPECT_TRUE(Child<QWidget>(&concrete, "Line2")->isVisibleTo(&concrete));
-    EXPECT_TRUE(Child<QWidget>(&concrete, "Label1")->isVisibleTo(&concrete));
-    concrete.SetResultAreaVisible(true);
-    for (const char* name : ConcreteResultArea())
-        EXPECT_TRUE(Child<QWidget>(&concrete, name)->isVisibleTo(&concrete)) << name;
-}
-
-TEST_F(UiTest, OptionGroupsSelectExactlyOne) {
-    Form2 menu;
-    Form3 mortar;
-    auto* option1 = Child<QPushButton>(&menu, "Option1");
-    auto* option2 = Child<QPushButton>(&menu, "Option2");
-    ASSERT_TRUE(option1 && option2);
-    EXPECT_TRUE(option1->isCheckable());  // graphical: a button that stays pressed
-    EXPECT_TRUE(option1->isChecked());
-    EXPECT_FALSE(option2->isChecked());
-    menu.show();
-    QTest::mouseClick(option2, Qt::LeftButton);
-    EXPECT_TRUE(option2->isChecked());
-    EXPECT_FALSE(option1->isChecked());
-
-    std::vector<bool> checked;
-    for (const char* name : {"OptDose1", "OptDose2", "OptDose3", "OptDose4"}) {
-        auto* option = Child<QRadioButton>(&mortar, name);
-        ASSERT_NE(option, nullptr) << name;
-        EXPECT_TRUE(option->text().isEmpty());
-        EXPECT_EQ(option->parentWidget()->objectName(), "Frame1");
-        checked.push_back(option->isChecked());
-    }
-    EXPECT_EQ(checked, (std::vector<bool>{true, false, false, false}));
-}
-
 struct Sample {
     const char* window;
     const char* control;
@@ -269,7 +231,10 @@ TEST_F(UiTest, CaptionsKeepTheirSpaces) {
               QString::fromUtf8("Qtés totales  à fournir"));
     EXPECT_EQ(Child<QLabel>(&concrete, "LblErrCont")->text(),
               QString::fromUtf8("De 0.1 à   10000"));
+    EXPECT_EQ(Child<QLabel>(&mortar, "LblErrCont2")->text(), QString::fromUtf8("De 0 à 10000"));
     EXPECT_TRUE(Child<QLabel>(&mortar, "LblPlageDosage")->text().isEmpty());
+    for (const char* name : {"OptDose1", "OptDose2", "OptDose3", "OptDose4"})
+        EXPECT_TRUE(Child<QRadioButton>(&mortar, name)->text().isEmpty()) << name;
     const QString info = Child<QLabel>(&concrete, "LblInfo")->text();
     EXPECT_EQ(info.size(), 391);
     EXPECT_TRUE(info.startsWith("   L'humidit"));
@@ -289,6 +254,9 @@ TEST_F(UiTest, OverlappingControlsAreStackedAsDesigned) {
     EXPECT_TRUE(above(&concrete, "LblMauvaisDos", "Label5"));
     EXPECT_TRUE(above(&mortar, "LblMauvaisDos2", "Label5"));
     EXPECT_TRUE(above(&mortar, "Frame1", "Label4"));
+    for (const char* name : {"OptDose1", "OptDose2", "OptDose3", "OptDose4"})
+        EXPECT_EQ(Child<QWidget>(&mortar, name)->parentWidget(), Child<QWidget>(&mortar, "Frame1"))
+            << name;
     EXPECT_EQ(Child<QWidget>(&mortar, "LblMauvaisDos2")->geometry(),
               Child<QWidget>(&mortar, "Label5")->geometry());
 }

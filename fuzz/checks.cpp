@@ -12,23 +12,25 @@ namespace karvo_fuzz {
 namespace {
 
 struct Shape {
-    std::size_t minIntegerDigits = 0;
-    std::size_t minPlaces = 0;  // up to the last "0" after the point
-    std::size_t maxPlaces = 0;
+    std::string_view pattern;
+    std::size_t minIntegerDigits;
+    std::size_t minPlaces;
+    std::size_t maxPlaces;
+};
+
+// Written out by hand rather than read from the patterns as the program reads them, so that a
+// misreading in the program cannot also pass here. "0.#0" shows both places: the optional
+// place before a shown one shows too.
+constexpr Shape kShapes[] = {
+    {"######0.0", 1, 1, 1},  {"#######0.0", 1, 1, 1}, {"#####0.0", 1, 1, 1},
+    {"######0.#0", 1, 2, 2}, {"####0", 1, 0, 0},      {"##0", 1, 0, 0},
 };
 
 Shape ShapeOf(std::string_view pattern) {
-    Shape shape;
-    const std::size_t point = pattern.find('.');
-    const std::string_view integer = pattern.substr(0, point);
-    shape.minIntegerDigits = std::size_t(std::count(integer.begin(), integer.end(), '0'));
-    if (point == std::string_view::npos) return shape;
-    for (const char c : pattern.substr(point + 1)) {
-        if (c != '#' && c != '0') continue;
-        ++shape.maxPlaces;
-        if (c == '0') shape.minPlaces = shape.maxPlaces;
-    }
-    return shape;
+    const auto* shape = std::find_if(std::begin(kShapes), std::end(kShapes),
+                                     [pattern](const Shape& s) { return s.pattern == pattern; });
+    Require(shape != std::end(kShapes), "a known pattern", pattern);
+    return *shape;
 }
 
 bool IsDigit(char c) {

@@ -38,13 +38,7 @@ void UiTest::TearDown() {
 }
 
 QWidget* UiTest::Window(const char* name) {
-    const Forms& forms = Windows();
-    const QWidget* all[] = {forms.form1,    forms.form2,     forms.form3,
-                            forms.aideMenu, forms.aideBeton, forms.aideMortier};
-    for (const QWidget* window : all)
-        if (window && window->objectName() == QLatin1String(name))
-            return const_cast<QWidget*>(window);
-    return nullptr;
+    return ProgramWindow(QLatin1String(name));
 }
 
 QWidget* UiTest::Control(const char* window, const char* name) {
@@ -84,6 +78,15 @@ void UiTest::Settle() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
+}
+
+QWidget* ProgramWindow(const QString& name) {
+    const Forms& forms = Windows();
+    QWidget* const all[] = {forms.form1,    forms.form2,     forms.form3,
+                            forms.aideMenu, forms.aideBeton, forms.aideMortier};
+    for (QWidget* window : all)
+        if (window && window->objectName() == name) return window;
+    return nullptr;
 }
 
 bool Shown(const QWidget* widget) {

@@ -34,6 +34,9 @@ class UiTest : public ::testing::Test {
     QTimer watchdog_;
 };
 
+// One of the six windows by name, or null when absent.
+QWidget* ProgramWindow(const QString& name);
+
 // Shown as the user sees it: inside a shown window and not hidden itself.
 bool Shown(const QWidget* widget);
 

@@ -16,6 +16,7 @@
 #include "ui/numbers.h"
 #include "ui/program.h"
 #include "ui/screens.h"
+#include "ui/tests/fixture.h"
 
 namespace ui::test {
 namespace {
@@ -120,15 +121,6 @@ const Calculator kMortar{"Form3",
                          {"TxtDosage2", "TxtVolMortier", "TxtContenance2"},
                          {"LblMauvaisDos2", "LblErrVolBet2", "LblErrCont2"},
                          MortarResultArea};
-
-QWidget* ProgramWindow(const QString& name) {
-    const Forms& forms = Windows();
-    QWidget* const all[] = {forms.form1,    forms.form2,     forms.form3,
-                            forms.aideMenu, forms.aideBeton, forms.aideMortier};
-    for (QWidget* window : all)
-        if (window && window->objectName() == name) return window;
-    return nullptr;
-}
 
 const calc::DosageRange& SelectedMortarRange() {
     const QWidget* form3 = ProgramWindow("Form3");

@@ -28,9 +28,6 @@ struct Calculator {
 extern const Calculator kConcrete;
 extern const Calculator kMortar;
 
-// One of the six windows by name, or null when absent.
-QWidget* ProgramWindow(const QString& name);
-
 const calc::DosageRange& SelectedMortarRange();
 
 // The texts "CALCULS" reads: the three inputs, the four prices and, for mortar, the range.

@@ -74,13 +74,13 @@ struct Mantissa {
     std::int64_t pointExponent = 0;
 };
 
-Mantissa ReadMantissa(Cursor& cursor) {
+Mantissa ReadMantissa(Cursor& cursor, char otherPoint) {
     Mantissa m;
     bool afterPoint = false;
     while (true) {
         const int digit = cursor.AcceptDigit(10);
         if (digit < 0) {
-            if (afterPoint || !cursor.Accept('.', '.')) break;
+            if (afterPoint || !cursor.Accept('.', otherPoint)) break;
             afterPoint = true;
             continue;
         }
@@ -163,9 +163,8 @@ std::string ScaledDigits(double magnitude, std::size_t places) {
     return ToDigits(withRoundingDigit / 10 + (withRoundingDigit % 10 >= 5 ? 1 : 0));
 }
 
-}  // namespace
-
-double Val(std::string_view text) {
+// otherPoint is a second character read as the decimal point ('.' when there is none).
+double ReadLeadingNumber(std::string_view text, char otherPoint) {
     Cursor cursor(text);
     if (cursor.Accept('&', '&')) {
         if (cursor.Accept('H', 'h')) return ReadWhole(cursor, 16);
@@ -174,10 +173,20 @@ double Val(std::string_view text) {
     }
     const bool negative = cursor.Accept('-', '-');
     if (!negative) cursor.Accept('+', '+');
-    const Mantissa mantissa = ReadMantissa(cursor);
+    const Mantissa mantissa = ReadMantissa(cursor, otherPoint);
     if (!mantissa.found) return 0;
     const double value = ToDouble(mantissa, ReadExponent(cursor));
     return negative ? -value : value;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+    return ReadLeadingNumber(text, '.');
+}
+
+double ReadTyped(std::string_view text) {
+    return ReadLeadingNumber(text, ',');
 }
 
 std::string FormatNumber(double value, std::string_view pattern, char decimalSeparator) {

@@ -1,5 +1,6 @@
 // Reading a typed number and showing a number with a format pattern, independent of the
-// C locale: typed numbers always use "." and shown numbers use the caller's separator.
+// C locale: Val reads "." only, a number typed in a box may use "." or ",", and shown numbers
+// use the caller's separator.
 #pragma once
 
 #include <string>
@@ -11,6 +12,10 @@ namespace calc {
 // read (sign, digits, one ".", exponent E/e), &H / &O read hexadecimal / octal whole
 // numbers; anything else reads 0. A huge exponent gives infinity.
 double Val(std::string_view text);
+
+// A number the user typed into an input or price box: Val, with a comma read as the decimal
+// point too, so that "7,25" is 7.25 whatever the regional settings.
+double ReadTyped(std::string_view text);
 
 // Patterns like "######0.0", "######0.#0", "####0": "0" is a digit always shown, "#" a digit
 // shown when significant, "." the decimal separator. No thousands separator. A value that is

@@ -1,5 +1,6 @@
 // Val on any text: never a NaN, blanks ignored wherever they stand, a comma ends the number,
-// and a minus before a text that starts with a number negates it.
+// and a minus before a text that starts with a number negates it; a typed number reads a comma
+// as Val reads a point.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -35,6 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string_view beforeComma = text.substr(0, text.find(','));
     Require(Same(calc::Val(beforeComma), value), "a comma ends the number", text);
+
+    std::string pointed(text);
+    for (char& c : pointed)
+        if (c == ',') c = '.';
+    Require(Same(calc::ReadTyped(text), calc::Val(pointed)), "a typed comma is a point", text);
 
     const std::size_t digit = squeezed.find_first_of("0123456789");
     if (digit == 0 || (digit == 1 && squeezed[0] == '.'))

@@ -15,7 +15,7 @@ char DecimalSeparator() {
 }
 
 double ReadNumber(const QLineEdit* box) {
-    return calc::Val(box->text().toStdString());
+    return calc::ReadTyped(box->text().toStdString());
 }
 
 QString ShowNumber(double value, std::string_view pattern) {

@@ -1,4 +1,4 @@
-// Numbers between the boxes and the calculations: typed texts are read with calc::Val,
+// Numbers between the boxes and the calculations: typed texts are read with calc::ReadTyped,
 // results are shown with their pattern and the user's regional decimal separator.
 #pragma once
 

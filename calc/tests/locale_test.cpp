@@ -49,6 +49,7 @@ TEST_F(FrenchLocale, ValStillReadsThePoint) {
     EXPECT_EQ(calc::Val("3.5"), 3.5);
     EXPECT_EQ(calc::Val("3,5"), 3);
     EXPECT_EQ(calc::Val("1.5e3"), 1500);
+    EXPECT_EQ(calc::ReadTyped("3,5"), 3.5);
 }
 
 TEST_F(FrenchLocale, FormatNumberWritesTheAskedSeparator) {

@@ -6,6 +6,7 @@
 #include <limits>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "calc/number.h"
 #include "calc/tests/shown.h"
@@ -63,6 +64,17 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{"AmpersandAlone", "&12", 0}, ValCase{"HexIsUnsigned", "&HFFFFFFFF", 4294967295.0},
         ValCase{"SignBeforeHex", "-&H10", 0}),
     [](const ::testing::TestParamInfo<ValCase>& info) { return std::string(info.param.name); });
+
+// A number typed into a box: Val's rules, with the comma as a second decimal point.
+TEST(ReadTyped, ReadsTheCommaAsTheDecimalPoint) {
+    const std::pair<std::string_view, double> cases[] = {
+        {"7,25", 7.25},    {"350,5", 350.5}, {"0,5", 0.5},   {",5", 0.5},  {"1,5e2", 150},
+        {"1,2,3", 1.2},    {"1.5,5", 1.5},   {"1,5.5", 1.5}, {"7 €", 7},   {"7,25 €", 7.25},
+        {"- 3 , 5", -3.5}, {"1e999", kInf},  {"&H1F", 31},   {"abc,5", 0}, {"", 0},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(calc::ReadTyped(text), expected) << "text \"" << text << "\"";
+}
 
 TEST(ValLongText, HundredThousandDigitsOverflow) {
     EXPECT_EQ(Val(std::string(100000, '9')), kInf);

@@ -99,14 +99,17 @@ TEST_F(ConcreteWindowTest, LaterLabelsKeepTheirStateWhenAnEarlierCheckFails) {
     EXPECT_TRUE(ResultsShown());
 }
 
-TEST_F(ConcreteWindowTest, CommaEndsTheTypedNumberAndTheTextStaysAsTyped) {
-    Calculate("350,5", "1000", "150");
+TEST_F(ConcreteWindowTest, ADecimalCommaIsReadAsThePointAndTheTextStaysAsTyped) {
+    SetPrices("7,25", "40", "35", "60");
+    Click("Form2", "CmdOk");
+    Calculate("350,5", "1000", "0,5");
     EXPECT_TRUE(ResultsShown());
     EXPECT_EQ(Text("TxtDosage"), "350,5");
-    EXPECT_EQ(Text("TxtCimentTot"), Shown("350,0"));  // read as 350
-    Calculate("350", "1000", "0,5");
+    EXPECT_EQ(Text("TxtContenance"), "0,5");
+    EXPECT_EQ(Text("TxtCimentTot"), Shown("350,5"));
+    EXPECT_EQ(Text("TxtPrixDetCim"), Shown("72,60"));  // 350.5 kg at 7.25 the 35 kg bag
+    Calculate("350", "1000", "0,05");
     EXPECT_TRUE(LabelShown("LblErrCont"));
-    EXPECT_EQ(Label("Form1", "LblErrCont")->text(), QString::fromUtf8("De 0.1 à   10000"));
     EXPECT_FALSE(ResultsShown());
 }
 

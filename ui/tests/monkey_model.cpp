@@ -82,7 +82,7 @@ QString TextOf(const char* window, const char* box) {
 }
 
 double ValOf(const char* window, const char* box) {
-    return calc::Val(TextOf(window, box).toStdString());
+    return calc::ReadTyped(TextOf(window, box).toStdString());
 }
 
 calc::MaterialPrices Prices() {

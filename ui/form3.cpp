@@ -200,8 +200,9 @@ void Form3::OpenFromMenu() {
     BringToFront(this);
     LblMauvaisDos2->hide();
     LblPlageDosage->show();
-    const std::string_view first = calc::DosageRanges().front().caption;
-    LblPlageDosage->setText(QString::fromUtf8(first.data(), first.size()));
+    // The caption names the selected range, which the window kept since its last visit.
+    const std::string_view caption = SelectedRange().caption;
+    LblPlageDosage->setText(QString::fromUtf8(caption.data(), caption.size()));
     SetResultAreaVisible(false);
 }
 

@@ -26,7 +26,7 @@ class Form3 : public QWidget {
     void CmdImprimer2_Click();
     void OptDose_Click(const calc::DosageRange& range);
 
-    // Opened by the menu's "OK": centred, shown, results hidden, first range's caption.
+    // Opened by the menu's "OK": centred, shown, results hidden, the selected range's caption.
     void OpenFromMenu();
     void SetResultAreaVisible(bool visible);
 

@@ -110,7 +110,7 @@ TEST_F(UiTest, OkOpensTheConcreteWindowCentredWithResultsHiddenAndInputsKept) {
     EXPECT_EQ(Box("Form1", "TxtContenance")->text(), "150");
 }
 
-TEST_F(UiTest, OkOpensTheMortarWindowWithTheFirstRangeCaption) {
+TEST_F(UiTest, OkOpensTheMortarWindowWithTheSelectedRangeCaption) {
     Click("Form2", "Option2");
     Click("Form2", "CmdOk");
     Click("Form3", "OptDose3");
@@ -123,7 +123,7 @@ TEST_F(UiTest, OkOpensTheMortarWindowWithTheFirstRangeCaption) {
     EXPECT_FALSE(Window("Form1")->isVisible());
     EXPECT_FALSE(Label("Form3", "LblMauvaisDos2")->isVisible());
     EXPECT_TRUE(Label("Form3", "LblPlageDosage")->isVisible());
-    EXPECT_EQ(Label("Form3", "LblPlageDosage")->text(), "entre 300 et 350 Kg/m3");
+    EXPECT_EQ(Label("Form3", "LblPlageDosage")->text(), "entre 550 et 600 Kg/m3");
     // The option buttons stay as they were, and so does the caption's colour.
     EXPECT_TRUE(qobject_cast<QAbstractButton*>(Control("Form3", "OptDose3"))->isChecked());
     EXPECT_EQ(Foreground(Label("Form3", "LblPlageDosage")), QColor(0xFF0000));

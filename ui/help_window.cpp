@@ -29,9 +29,10 @@ HelpWindow::HelpWindow(const WindowDef& def, QWidget* anchor, const char* printB
 }
 
 void HelpWindow::Form_Load() {
-    const float screenWidth = float(Twips(QGuiApplication::primaryScreen()->geometry().width()));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const TwipsRect anchor = OuterTwips(anchor_);
-    const HelpPlacement placement = PlaceHelp(anchor, OuterTwips(this), screenWidth);
+    const HelpPlacement placement = PlaceHelp(
+        anchor, OuterTwips(this), float(Twips(screen.width())), float(Twips(screen.height())));
     // The top first, then the anchor when it moves, then the help window's left.
     move(pos().x(), Px(placement.helpTop));
     if (placement.anchorLeft != anchor.left)

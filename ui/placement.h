@@ -14,6 +14,7 @@ struct HelpPlacement {
 };
 
 // Outer rectangles of the anchor and the help window (only its size is used).
-HelpPlacement PlaceHelp(const TwipsRect& anchor, const TwipsRect& help, float screenWidth);
+HelpPlacement PlaceHelp(const TwipsRect& anchor, const TwipsRect& help, float screenWidth,
+                        float screenHeight);
 
 }  // namespace ui

@@ -11,6 +11,7 @@
 
 #include "ui/caption_label.h"
 #include "ui/line_widget.h"
+#include "ui/result_box.h"
 
 namespace ui {
 namespace {
@@ -25,8 +26,8 @@ QWidget* MakeLabel(const ControlDef& def, QWidget* parent) {
     return label;
 }
 
-QWidget* MakeTextBox(const ControlDef&, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
+QWidget* MakeTextBox(const ControlDef& def, QWidget* parent) {
+    auto* box = (def.state & Result) ? new ResultBox(parent) : new QLineEdit(parent);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return box;
 }
@@ -91,9 +92,14 @@ QWidget* MakeControl(const ControlDef& def, QWidget* parent) {
         widget->setGeometry(PxRect(def.left, def.top, def.width, def.height));
         if (def.look.fore != kDefault) SetForeground(widget, def.look.fore);
         if (def.look.back != kDefault) SetBackground(widget, def.look.back);
-        if (def.look.points > 0)
-            widget->setFont(
-                ArialFont(def.look.points, def.look.style & Bold, def.look.style & Italic));
+        if (def.look.points > 0) {
+            const QFont font =
+                ArialFont(def.look.points, def.look.style & Bold, def.look.style & Italic);
+            if (auto* result = qobject_cast<ResultBox*>(widget))
+                result->setDesignFont(font);
+            else
+                widget->setFont(font);
+        }
     }
     if (def.state & Hidden) widget->setVisible(false);
     return widget;

@@ -16,8 +16,9 @@ enum class Kind { Label, TextBox, Button, Option, Frame, Line };
 
 // Look flags.
 enum : unsigned { Bold = 1, Italic = 2, Centred = 4, Graphical = 8, Wide = 16 };
-// State flags: hidden when created, selected option, inside the last frame, stacked above.
-enum : unsigned { Hidden = 1, Selected = 2, InFrame = 4, Above = 8 };
+// State flags: hidden when created, selected option, inside the last frame, stacked above,
+// a text box that shows a result.
+enum : unsigned { Hidden = 1, Selected = 2, InFrame = 4, Above = 8, Result = 16 };
 
 struct Look {
     Rgb fore = kDefault;

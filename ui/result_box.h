@@ -1,0 +1,27 @@
+// A text box that shows a result: whatever the text, all of it is seen, because the box's font
+// shrinks just enough when the text is wider than the box at its own font.
+#pragma once
+
+#include <QFont>
+#include <QLineEdit>
+
+namespace ui {
+
+class ResultBox : public QLineEdit {
+    Q_OBJECT
+  public:
+    explicit ResultBox(QWidget* parent);
+
+    // The font the box shows a text with when the text fits; the shown font may be smaller.
+    void setDesignFont(const QFont& font);
+
+    // Pixels that the text may use without being scrolled out of view.
+    int textRoom() const;
+
+  private:
+    void FitFont();
+
+    QFont designFont_;
+};
+
+}  // namespace ui

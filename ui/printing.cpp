@@ -2,8 +2,11 @@
 // controls hidden while printing), applied in loops around the image sent to the printer.
 #include "ui/printing.h"
 
+#include <QLineEdit>
+#include <QPointer>
 #include <algorithm>
 #include <span>
+#include <vector>
 
 #include "ui/line_widget.h"
 #include "ui/look.h"
@@ -130,6 +133,42 @@ void Restore(QWidget* window, const PrintLook& look) {
     SetGroupVisible(window, look.noteButtons, Module1::InfoNoteShown == 1);
 }
 
+// The keyboard focus and every text box's selection, taken away while the image is taken so
+// that neither shows on paper nor moves when the buttons are hidden, then given back.
+class FocusAndSelections {
+  public:
+    explicit FocusAndSelections(QWidget* window) : focus_(window->focusWidget()) {
+        for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+            boxes_.push_back(
+                {box, box->cursorPosition(), box->selectionStart(), box->selectionLength()});
+            box->deselect();
+        }
+        if (focus_) focus_->clearFocus();
+    }
+    ~FocusAndSelections() {
+        if (focus_) focus_->setFocus(Qt::OtherFocusReason);
+        for (const Box& saved : boxes_) {
+            if (!saved.box) continue;
+            if (saved.length <= 0)
+                saved.box->setCursorPosition(saved.cursor);
+            else if (saved.cursor == saved.start)  // selected from right to left
+                saved.box->setSelection(saved.start + saved.length, -saved.length);
+            else
+                saved.box->setSelection(saved.start, saved.length);
+        }
+    }
+    FocusAndSelections(const FocusAndSelections&) = delete;
+    FocusAndSelections& operator=(const FocusAndSelections&) = delete;
+
+  private:
+    struct Box {
+        QPointer<QLineEdit> box;
+        int cursor, start, length;
+    };
+    QPointer<QWidget> focus_;
+    std::vector<Box> boxes_;
+};
+
 PrintFailureHandler& FailureHandler() {
     static PrintFailureHandler handler = OfferPdfInstead;
     return handler;
@@ -139,10 +178,15 @@ PrintFailureHandler& FailureHandler() {
 
 void PrintWindow(QWidget* window) {
     const PrintLook& look = LookOf(window);
-    Prepare(window, look);
-    const QImage image = window->grab().toImage();
-    const bool printed = windowPrinter().printImage(image);
-    Restore(window, look);
+    bool printed = false;
+    QImage image;
+    {
+        const FocusAndSelections kept(window);
+        Prepare(window, look);
+        image = window->grab().toImage();
+        printed = windowPrinter().printImage(image);
+        Restore(window, look);
+    }
     if (!printed) FailureHandler()(window, image);
 }
 

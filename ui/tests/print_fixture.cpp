@@ -3,6 +3,7 @@
 #include "ui/tests/print_fixture.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QRegion>
 #include <algorithm>
 
@@ -24,7 +25,12 @@ class KeepingPrinter : public WindowPrinter {
         : prints_(prints), succeeds_(succeeds) {}
 
     bool printImage(const QImage& image) override {
-        prints_.push_back({image, AllLooks()});
+        QStringList selected;
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            for (const QLineEdit* box : window->findChildren<QLineEdit*>())
+                if (box->hasSelectedText()) selected << box->objectName();
+        const QWidget* focus = QApplication::focusWidget();
+        prints_.push_back({image, AllLooks(), focus ? focus->objectName() : QString(), selected});
         return succeeds_;
     }
 

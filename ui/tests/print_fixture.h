@@ -25,10 +25,13 @@ Looks LooksOf(const QWidget* window);
 std::map<QString, Looks> AllLooks();
 void ExpectSameLooks(const Looks& actual, const Looks& expected, const std::string& when);
 
-// One print as the printer received it: the image and how every window looked then.
+// One print as the printer received it: the image, how every window looked then, the
+// control with the keyboard focus (or none) and the text boxes with a selection.
 struct Print {
     QImage image;
     std::map<QString, Looks> looks;
+    QString focus;
+    QStringList selected;
 };
 
 // A user action: typing a text into a box, or a click when there is no text.

@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <algorithm>
 #include <set>
 
@@ -63,6 +64,8 @@ struct ColourRow {
 struct Calculator {
     const char* name;
     Route route;
+    const char* total;  // the total purchase price, next after the print button's tab stop
+    const char* dosage;
     std::vector<ColourRow> colours;
     std::vector<const char*> hidden;  // the buttons and the rule under them
     std::vector<std::pair<const char*, QRgb>> printedLines;
@@ -71,6 +74,8 @@ struct Calculator {
 const Calculator kCalculators[] = {
     {"Concrete",
      kConcrete,
+     "TxtPrixAchat",
+     "TxtDosage",
      {{{"Form1"}, 0x000000, kPaper, kSystem, 0x000000},
       {{"TxtTempsTh", "TxtTempsTm"}, 0x000000, kPaper, 0x00FF00, 0x000000},
       {{"Label1", "Label2", "Label3", "Label4"}, 0x000000, kPaper, kSystem, 0xC0FFC0},
@@ -96,6 +101,8 @@ const Calculator kCalculators[] = {
       {"Line6", 0x000000}}},
     {"Mortar",
      kMortar,
+     "TxtPrixAchat3",
+     "TxtDosage2",
      {{{"Form3"}, 0x000000, kPaper, kSystem, 0x000000},
       {{"TxtTempsTh3", "TxtTempsTm3"}, 0x000000, kPaper, 0x00FF00, 0x000000},
       {{"Label1", "Label2", "Label3", "Label4"}, 0x000000, kPaper, kSystem, 0xC0FFC0},
@@ -236,6 +243,34 @@ TEST_P(CalculatorPrintTest, AfterPrintingEveryWindowIsAsBefore) {
     for (const auto& [name, windowLooks] : before)
         ExpectSameLooks(after.at(name), windowLooks, name.toStdString());
     EXPECT_TRUE(offers_.empty());
+}
+
+// The pressed print button keeps the focus: hiding it must not hand the focus, and a select-all,
+// to the next box; a box that had the focus keeps it and its selection.
+TEST_P(CalculatorPrintTest, PrintingNeitherSelectsNorMovesTheFocus) {
+    const Calculator& calculator = GetParam();
+    QWidget* window = Open(calculator.route);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    const Print& print = PrintOnce(calculator.route);
+    EXPECT_EQ(print.focus, QString());
+    EXPECT_EQ(print.selected, QStringList());
+    EXPECT_EQ(QApplication::focusWidget(), Named(window, calculator.route.printButton));
+    for (const QLineEdit* box : window->findChildren<QLineEdit*>())
+        EXPECT_FALSE(box->hasSelectedText()) << box->objectName().toStdString();
+    const QString totals = Box(calculator.route.window, calculator.total)->text();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_9);
+    EXPECT_EQ(Box(calculator.route.window, calculator.total)->text(), totals);
+
+    QLineEdit* dosage = window->findChild<QLineEdit*>(calculator.dosage);
+    dosage->setFocus(Qt::OtherFocusReason);
+    dosage->setSelection(3, -2);
+    qobject_cast<QAbstractButton*>(Named(window, calculator.route.printButton))->click();
+    EXPECT_EQ(prints_.back().selected, QStringList());
+    EXPECT_EQ(QApplication::focusWidget(), dosage);
+    EXPECT_EQ(dosage->selectionStart(), 1);
+    EXPECT_EQ(dosage->selectedText(), "50");
+    EXPECT_EQ(dosage->cursorPosition(), 1);
 }
 
 // The colours put back are the design colours, not the ones the controls had, and the

@@ -83,11 +83,16 @@ Form1::Form1() {
     connect(CmdRetour1, &QPushButton::clicked, this, &Form1::CmdRetour1_Click);
     connect(CmdAideBet, &QPushButton::clicked, this, &Form1::CmdAideBet_Click);
     connect(CmdImprimer, &QPushButton::clicked, this, &Form1::CmdImprimer_Click);
+    // Results are never shown beside inputs that the user changed since they were computed.
+    for (const char* input : Form1Screen().enterBoxes)
+        connect(Child<QLineEdit>(this, input), &QLineEdit::textEdited, this,
+                [this] { SetResultAreaVisible(false); });
 }
 
 void Form1::Form_Load() {
     Forms& forms = Windows();
     forms.form2 = new Form2;
+    connect(forms.form2, &Form2::PricesEdited, this, [this] { SetResultAreaVisible(false); });
     CentreOnScreen(forms.form2);
     forms.form2->show();
     forms.form2->HideStartLabels();

@@ -62,6 +62,8 @@ Form2::Form2() {
     connect(CmdEffacerP, &QPushButton::clicked, this, &Form2::CmdEffacerP_Click);
     connect(CmdAideMenu, &QPushButton::clicked, this, &Form2::CmdAideMenu_Click);
     connect(CmdQuitter, &QPushButton::clicked, this, &Form2::CmdQuitter_Click);
+    for (QLineEdit* price : {TxtPrixCiment, TxtPrixSable, TxtPrixGravier, TxtPrixTransport})
+        connect(price, &QLineEdit::textEdited, this, &Form2::PricesEdited);
 }
 
 calc::MaterialPrices Form2::ReadPrices() const {

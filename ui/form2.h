@@ -35,6 +35,10 @@ class Form2 : public QWidget {
     // "RETOUR" from a calculator: the menu in front where it stands, the calculator hidden.
     void ShowFromCalculator(QWidget* calculator);
 
+  signals:
+    // The user changed a price: results computed with the old prices must not stay shown.
+    void PricesEdited();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 

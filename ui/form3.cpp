@@ -83,6 +83,10 @@ Form3::Form3() {
     connect(CmdRetour2, &QPushButton::clicked, this, &Form3::CmdRetour2_Click);
     connect(CmdAideInfoMortier, &QPushButton::clicked, this, &Form3::CmdAideInfoMortier_Click);
     connect(CmdImprimer2, &QPushButton::clicked, this, &Form3::CmdImprimer2_Click);
+    // Results are never shown beside inputs that the user changed since they were computed.
+    for (const char* input : Form3Screen().enterBoxes)
+        connect(Child<QLineEdit>(this, input), &QLineEdit::textEdited, this,
+                [this] { SetResultAreaVisible(false); });
     for (const calc::DosageRange& range : calc::DosageRanges()) {
         auto* option = Child<QRadioButton>(this, range.option.data());
         // The option has no caption: a screen reader says the range it selects.

@@ -72,7 +72,11 @@ void StartProgram() {
 
 Form3* MortarWindow() {
     QPointer<Form3>& form3 = Windows().form3;
-    if (!form3) form3 = new Form3;  // a new window is hidden
+    if (!form3) {
+        form3 = new Form3;  // a new window is hidden
+        QObject::connect(Windows().form2, &Form2::PricesEdited, form3,
+                         [form3 = form3.data()] { form3->SetResultAreaVisible(false); });
+    }
     return form3;
 }
 

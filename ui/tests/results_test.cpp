@@ -1,8 +1,9 @@
-// What a user sees of a result is the whole number: with the largest inputs and prices, every
-// shown result box fits its text, measured with the box's own font; smaller results bring each
-// box's own font back.
+// What a user sees of results: the whole number in every box, even with the largest inputs and
+// prices (measured with the box's own font), and never beside inputs or prices that the user
+// changed since the results were computed.
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTest>
 #include <cmath>
 
 #include "ui/tests/fixture.h"
@@ -81,6 +82,73 @@ TEST_F(UiTest, EveryResultBoxShowsItsWholeTextWithTheLargestInputsAndPrices) {
         Click(extreme.window,
               extreme.window == QLatin1String("Form1") ? "CmdRetour1" : "CmdRetour2");
     }
+}
+
+struct Calculator {
+    const char* window;
+    const char* option;
+    const char* calculate;
+    std::array<const char*, 3> inputs;
+    const char* shownResult;
+};
+
+const Calculator kCalculators[] = {
+    {"Form1", "Option1", "CmdCalcul", {"TxtDosage", "TxtVolume", "TxtContenance"}, "TxtEauTot"},
+    {"Form3",
+     "Option2",
+     "CmdCalcul2",
+     {"TxtDosage2", "TxtVolMortier", "TxtContenance2"},
+     "TxtEau3"},
+};
+
+TEST_F(UiTest, ResultsHideWhenTheUserChangesAnInputOrAPriceAndOnlyThen) {
+    for (const Calculator& c : kCalculators) {
+        SCOPED_TRACE(c.window);
+        Click("Form2", c.option);
+        Click("Form2", "CmdOk");
+        const auto calculate = [&] {
+            Type(c.window, c.inputs[0], "325");
+            Type(c.window, c.inputs[1], "1000");
+            Type(c.window, c.inputs[2], "100");
+            Click(c.window, c.calculate);
+            ASSERT_TRUE(Control(c.window, c.shownResult)->isVisible());
+        };
+        for (const char* input : c.inputs) {
+            calculate();
+            QTest::keyClick(Box(c.window, input), Qt::Key_0);
+            EXPECT_FALSE(Control(c.window, c.shownResult)->isVisible()) << input;
+            EXPECT_FALSE(Box(c.window, c.shownResult)->text().isEmpty()) << input;
+        }
+        calculate();
+        QTest::keyClick(Box("Form2", "TxtPrixTransport"), Qt::Key_5);
+        EXPECT_FALSE(Control(c.window, c.shownResult)->isVisible());
+        calculate();
+        Click("Form2", "CmdEffacerP");  // not the user's typing: results stay
+        EXPECT_TRUE(Control(c.window, c.shownResult)->isVisible());
+        Type(c.window, c.inputs[0], "1");
+        Click(c.window, c.calculate);  // the refusal empties the box
+        Type(c.window, c.inputs[0], "325");
+        Click(c.window, c.calculate);
+        EXPECT_TRUE(Control(c.window, c.shownResult)->isVisible());
+        Click(c.window, c.window == QLatin1String("Form1") ? "CmdRetour1" : "CmdRetour2");
+    }
+}
+
+TEST_F(UiTest, APriceTypedOnTheMenuHidesTheResultsOfBothCalculators) {
+    for (const Calculator& c : kCalculators) {
+        Click("Form2", c.option);
+        Click("Form2", "CmdOk");
+        Type(c.window, c.inputs[0], "325");
+        Type(c.window, c.inputs[1], "1000");
+        Type(c.window, c.inputs[2], "100");
+        Click(c.window, c.calculate);
+    }
+    const auto shown = [](const Calculator& c) {
+        return Control(c.window, c.shownResult)->isVisibleTo(Window(c.window));
+    };
+    for (const Calculator& c : kCalculators) ASSERT_TRUE(shown(c)) << c.window;
+    Type("Form2", "TxtPrixCiment", "7,25");
+    for (const Calculator& c : kCalculators) EXPECT_FALSE(shown(c)) << c.window;
 }
 
 }  // namespace

@@ -3,10 +3,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPalette>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <QWidget>
 
 namespace ui {
@@ -77,6 +80,11 @@ Rgb ButtonTextSystemColour() {
 }
 
 void InitApplicationLook() {
+    // The program speaks French: so do the file dialog and the text boxes' context menus.
+    auto* qtTexts = new QTranslator(QCoreApplication::instance());
+    if (qtTexts->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QFont font = QApplication::font();
     font.setHintingPreference(QFont::PreferFullHinting);

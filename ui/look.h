@@ -48,7 +48,8 @@ QColor Background(const QWidget* widget);
 // The platform's colour for button text, the design text colour of the calculators.
 Rgb ButtonTextSystemColour();
 
-// Fusion style and full hinting on the application font, set once before any window.
+// Fusion style, full hinting on the application font and Qt's own texts (dialogs, context
+// menus) in French whatever the system's language, set once before any window.
 void InitApplicationLook();
 
 }  // namespace ui

@@ -1,4 +1,7 @@
 // The menu: the four price checks of "OK" in order, the choice of calculator and "X".
+#include <QMenu>
+#include <memory>
+
 #include "ui/tests/fixture.h"
 
 namespace ui::test {
@@ -128,6 +131,15 @@ TEST_F(UiTest, OkOpensTheMortarWindowWithTheSelectedRangeCaption) {
     EXPECT_TRUE(qobject_cast<QAbstractButton*>(Control("Form3", "OptDose3"))->isChecked());
     EXPECT_EQ(Foreground(Label("Form3", "LblPlageDosage")), QColor(0xFF0000));
     EXPECT_FALSE(Control("Form3", "CmdImprimer2")->isVisible());
+}
+
+TEST_F(UiTest, TextBoxMenuSpeaksFrenchWhateverTheSystemLanguage) {
+    const std::unique_ptr<QMenu> menu(Box("Form2", "TxtPrixCiment")->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        texts << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+    EXPECT_TRUE(texts.contains("Copier")) << texts.join(", ").toStdString();
+    EXPECT_TRUE(texts.contains("Coller")) << texts.join(", ").toStdString();
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "ui/form1.h"
 #include "ui/form3.h"
@@ -31,11 +32,9 @@ constexpr PriceCheck kPriceChecks[] = {
     {"TxtPrixTransport", "LblErrTrans", 9000000},
 };
 
-// Counting pauses of the exit; volatile keeps the compiler from removing them.
-void Pause(long steps) {
-    volatile long counter = 1;
-    while (counter <= steps) counter = counter + 1;
-}
+// The exit's pauses before each monogram letter and before the end: 10 ms for each million
+// of the counts that once paced them.
+constexpr int kExitPausesMs[] = {150, 150, 250, 600};
 
 }  // namespace
 
@@ -64,6 +63,17 @@ Form2::Form2() {
     connect(CmdQuitter, &QPushButton::clicked, this, &Form2::CmdQuitter_Click);
     for (QLineEdit* price : {TxtPrixCiment, TxtPrixSable, TxtPrixGravier, TxtPrixTransport})
         connect(price, &QLineEdit::textEdited, this, &Form2::PricesEdited);
+    setExitPause(nullptr);
+}
+
+void Form2::setExitPause(Pause pause) {
+    if (pause) {
+        exitPause_ = std::move(pause);
+        return;
+    }
+    exitPause_ = [this](int milliseconds, std::function<void()> action) {
+        QTimer::singleShot(milliseconds, this, std::move(action));
+    };
 }
 
 calc::MaterialPrices Form2::ReadPrices() const {
@@ -134,30 +144,33 @@ void Form2::ShowFromCalculator(QWidget* calculator) {
 }
 
 void Form2::CmdQuitter_Click() {
-    // A click handled during the pauses may press "QUITTER" again: the exit runs once.
+    // A second "QUITTER", or closing the menu, while the monogram plays changes nothing.
     if (exiting_) return;
     exiting_ = true;
     for (QLabel* logo : {LblLogo1, LblLogo2, LblLogo3}) SetBackground(logo, kBlack);
     for (QLabel* logo : {LblLogo1, LblLogo2, LblLogo3}) SetForeground(logo, kWhite);
-    Pause(15000000);
-    LblLogo1->show();
-    QCoreApplication::processEvents();
-    Pause(15000000);
-    LblLogo2->show();
-    QCoreApplication::processEvents();
-    Pause(25000000);
-    LblLogo3->show();
-    QCoreApplication::processEvents();
-    Pause(60000000);
-    QCoreApplication::processEvents();
-    // Destroyed once this click has returned: the menu cannot be deleted under its own button.
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [] {
-            DestroyWindows();
-            QCoreApplication::exit(0);
-        },
-        Qt::QueuedConnection);
+    ExitStep(0);
+}
+
+// After each pause a letter shows, drawn at once; after the last pause the program ends.
+void Form2::ExitStep(int step) {
+    exitPause_(kExitPausesMs[step], [this, step] {
+        QLabel* const letters[] = {LblLogo1, LblLogo2, LblLogo3};
+        if (step < 3) {
+            letters[step]->show();
+            letters[step]->repaint();
+            ExitStep(step + 1);
+            return;
+        }
+        // Destroyed once this event has returned: the menu cannot be deleted in its own timer.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [] {
+                DestroyWindows();
+                QCoreApplication::exit(0);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

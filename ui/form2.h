@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "calc/prices.h"
 
@@ -35,6 +36,11 @@ class Form2 : public QWidget {
     // "RETOUR" from a calculator: the menu in front where it stands, the calculator hidden.
     void ShowFromCalculator(QWidget* calculator);
 
+    // Runs the action once a pause of the exit is over; by default a timer, so that the
+    // program waits without working and goes on drawing.
+    using Pause = std::function<void(int milliseconds, std::function<void()> action)>;
+    void setExitPause(Pause pause);
+
   signals:
     // The user changed a price: results computed with the old prices must not stay shown.
     void PricesEdited();
@@ -44,6 +50,7 @@ class Form2 : public QWidget {
 
   private:
     void HideErrorLabels();
+    void ExitStep(int step);
 
     QLineEdit* TxtPrixCiment;
     QLineEdit* TxtPrixSable;
@@ -62,6 +69,7 @@ class Form2 : public QWidget {
     QPushButton* CmdAideMenu;
     QPushButton* CmdQuitter;
     bool exiting_ = false;
+    Pause exitPause_;
 };
 
 }  // namespace ui

@@ -1,9 +1,10 @@
 // Start-up, "INFOS", "RETOUR", the title bar's close, and the exit with its monogram, which
 // ends the program and so runs in a child process.
 #include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
+#include <functional>
 
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -179,42 +180,44 @@ TEST_F(UiTest, TitleBarCloseOfACalculatorDoesWhatRetourDoes) {
     EXPECT_FALSE(Label("Form2", "LblErrTrans")->isVisible());
 }
 
+// The exit's clock, moved on by each pause instead of waiting.
+int exitClock = 0;
+
 // Reports, on the error stream, each monogram letter as it appears and each window as it is
-// destroyed, so the parent process can read the order.
+// destroyed, with the exit clock's time, so the parent process can read the order.
 class ExitWitness : public QObject {
   public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show)
-            std::fprintf(stderr, "shown %s\n", qPrintable(watched->objectName()));
+            std::fprintf(stderr, "shown %s at %d\n", qPrintable(watched->objectName()), exitClock);
         return false;
     }
 };
 
+// Pauses that take no time but move the exit clock on, then let the event loop run.
 void WatchExit(ExitWitness& witness) {
+    Form2* menu = Windows().form2;
+    menu->setExitPause([](int milliseconds, std::function<void()> action) {
+        exitClock += milliseconds;
+        QTimer::singleShot(0, std::move(action));
+    });
     for (const char* logo : {"LblLogo1", "LblLogo2", "LblLogo3"})
-        Child<QWidget>(Windows().form2.data(), logo)->installEventFilter(&witness);
+        Child<QWidget>(menu, logo)->installEventFilter(&witness);
     const Forms& forms = Windows();
     for (QWidget* window :
          std::initializer_list<QWidget*>{forms.form1, forms.form2, forms.form3, forms.aideBeton,
                                          forms.aideMortier, forms.aideMenu}) {
         if (!window) continue;
         const std::string name = window->objectName().toStdString();
-        QObject::connect(window, &QObject::destroyed,
-                         [name] { std::fprintf(stderr, "destroyed %s\n", name.c_str()); });
+        QObject::connect(window, &QObject::destroyed, [name] {
+            std::fprintf(stderr, "destroyed %s at %d\n", name.c_str(), exitClock);
+        });
     }
-}
-
-void PostClick(QWidget* button) {
-    const QPointF centre = QRectF(button->rect()).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-        QCoreApplication::postEvent(
-            button, new QMouseEvent(type, centre, button->mapToGlobal(centre), Qt::LeftButton,
-                                    Qt::LeftButton, Qt::NoModifier));
 }
 
 using UiExitDeathTest = UiTest;
 
-TEST_F(UiExitDeathTest, QuitterShowsTheLettersInOrderThenDestroysEveryWindowAndEnds) {
+TEST_F(UiExitDeathTest, QuitterShowsTheLettersAtTheirMomentsThenDestroysEveryWindowAndEnds) {
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
     EXPECT_EXIT(
         {
@@ -227,26 +230,27 @@ TEST_F(UiExitDeathTest, QuitterShowsTheLettersInOrderThenDestroysEveryWindowAndE
             std::exit(QApplication::exec());
         },
         ::testing::ExitedWithCode(0),
-        "shown LblLogo1\nshown LblLogo2\nshown LblLogo3\ndestroyed Form1\ndestroyed Form2\n"
-        "destroyed Form3\ndestroyed FormAideBeton\ndestroyed FormAideMenu\n");
+        "shown LblLogo1 at 150\nshown LblLogo2 at 300\nshown LblLogo3 at 550\n"
+        "destroyed Form1 at 1150\ndestroyed Form2 at 1150\ndestroyed Form3 at 1150\n"
+        "destroyed FormAideBeton at 1150\ndestroyed FormAideMenu at 1150\n");
 }
 
-TEST_F(UiExitDeathTest, ClicksDuringThePausesRunToTheirEndAndASecondQuitterIsIgnored) {
+TEST_F(UiExitDeathTest, ASecondQuitterAndClosingTheMenuDuringTheMonogramChangeNothing) {
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
     EXPECT_EXIT(
         {
             ExitWitness witness;
             WatchExit(witness);
-            // Queued before the exit starts: handled at its first event-processing point.
-            PostClick(Child<QWidget>(Windows().form2.data(), "CmdAideMenu"));
-            PostClick(Child<QWidget>(Windows().form2.data(), "CmdQuitter"));
             Click("Form2", "CmdQuitter");
-            if (Windows().aideMenu) std::fprintf(stderr, "help opened during the exit\n");
+            QTimer::singleShot(0, [] {
+                Click("Form2", "CmdQuitter");
+                Window("Form2")->close();
+            });
             std::exit(QApplication::exec());
         },
         ::testing::ExitedWithCode(0),
-        "shown LblLogo1\n.*shown LblLogo2\nshown LblLogo3\nhelp opened during the exit\n"
-        "destroyed Form1\ndestroyed Form2\ndestroyed Form3\n");
+        "shown LblLogo1 at 150\nshown LblLogo2 at 300\nshown LblLogo3 at 550\n"
+        "destroyed Form1 at 1150\ndestroyed Form2 at 1150\ndestroyed Form3 at 1150\n");
 }
 
 TEST_F(UiExitDeathTest, ClosingTheMenuEndsTheProgramLikeQuitter) {
@@ -259,7 +263,8 @@ TEST_F(UiExitDeathTest, ClosingTheMenuEndsTheProgramLikeQuitter) {
             std::exit(QApplication::exec());
         },
         ::testing::ExitedWithCode(0),
-        "shown LblLogo3\ndestroyed Form1\ndestroyed Form2\ndestroyed Form3\n");
+        "shown LblLogo3 at 550\ndestroyed Form1 at 1150\ndestroyed Form2 at 1150\n"
+        "destroyed Form3 at 1150\n");
 }
 
 }  // namespace

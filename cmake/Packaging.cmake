@@ -3,7 +3,7 @@
 
 # Installed beside the system's Qt, the program needs no library search path of its own.
 set_target_properties(karvo PROPERTIES INSTALL_RPATH "")
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/karvo.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.karvo.Karvo.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/karvo.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

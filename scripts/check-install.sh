@@ -12,7 +12,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 program=$prefix/bin/karvo
-desktop=$prefix/share/applications/karvo.desktop
+desktop=$prefix/share/applications/org.karvo.Karvo.desktop
 icon=$prefix/share/icons/hicolor/scalable/apps/karvo.svg
 for f in "$program" "$desktop" "$icon"; do
   [ -f "$f" ] || { echo "check-install: ${f#"$prefix"/} is not installed" >&2; exit 1; }

@@ -49,7 +49,7 @@ void Click(QWidget* window, const char* button) {
 void SaveWorkedExample(const QDir& dir) {
     ui::StartProgram();
     QWidget* menu = ui::Windows().form2;
-    const char* const prices[][2] = {{"TxtPrixCiment", "7.25"},
+    const char* const prices[][2] = {{"TxtPrixCiment", "7,25"},
                                      {"TxtPrixSable", "40"},
                                      {"TxtPrixGravier", "35"},
                                      {"TxtPrixTransport", "60"}};

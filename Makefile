@@ -13,7 +13,7 @@ SANITIZER_ENV = LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:pri
 
 .PHONY: deps configure build run test bench screenshots clean
 .PHONY: test-sanitize fuzz memcheck
-.PHONY: package startup-bench
+.PHONY: package package-check startup-bench
 
 deps:
 	@bash scripts/install-deps.sh
@@ -54,6 +54,10 @@ screenshots: build
 # The Debian package, $(BUILD)/karvo_<version>_<arch>.deb.
 package: build
 	cd $(BUILD) && cpack
+
+# Debian's and freedesktop.org's checks of that package: lintian, AppStream, desktop entry, man.
+package-check: package
+	bash scripts/package-check.sh $(BUILD)
 
 # Start-up of Karvo against a bare Qt window under Xvfb: medians, ratio and peak memory.
 startup-bench: build

@@ -1,11 +1,13 @@
 // Karvo: the application object, the start-up window and the event loop.
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "ui/font_loader.h"
 #include "ui/look.h"
 #include "ui/program.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto exitCode = app::HandleCommandLine(argc, argv)) return *exitCode;
     ui::FontConfigLoader fonts;
     QApplication app(argc, argv);
     fonts.Wait();

@@ -1,9 +1,10 @@
-# What `cmake --install` puts beside the executable (the desktop entry and the icon), the
-# Debian package that CPack builds from the same installation, and the test of both.
+# What `cmake --install` puts beside the executable (the desktop entry, the icon and the
+# documents of PackageDocuments.cmake), the Debian package that CPack builds from the same
+# installation, and the test of both.
 
 # Installed beside the system's Qt, the program needs no library search path of its own.
 set_target_properties(karvo PROPERTIES INSTALL_RPATH "")
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/karvo.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.karvo.Karvo.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/karvo.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -15,6 +16,8 @@ set(CPACK_PACKAGE_VENDOR Karvo)
 set(KARVO_PACKAGE_CONTACT "Karvo developers <karvo@example.org>" CACHE STRING
   "Maintainer of the Debian package")
 set(CPACK_PACKAGE_CONTACT "${KARVO_PACKAGE_CONTACT}")
+# The changelog names the maintainer, so the documents come after the setting.
+include(${CMAKE_CURRENT_LIST_DIR}/PackageDocuments.cmake)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "concrete and mortar calculator for concrete mixer work (in French)")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Karvo is a small desktop calculator, in French, for placing concrete or\n"

@@ -12,9 +12,11 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 program=$prefix/bin/karvo
-desktop=$prefix/share/applications/karvo.desktop
+desktop=$prefix/share/applications/org.karvo.Karvo.desktop
 icon=$prefix/share/icons/hicolor/scalable/apps/karvo.svg
-for f in "$program" "$desktop" "$icon"; do
+documents=("$prefix"/share/{man/man1/karvo.1.gz,doc/karvo/copyright,doc/karvo/changelog.gz})
+metainfo=$prefix/share/metainfo/org.karvo.Karvo.metainfo.xml
+for f in "$program" "$desktop" "$icon" "${documents[@]}" "$metainfo"; do
   [ -f "$f" ] || { echo "check-install: ${f#"$prefix"/} is not installed" >&2; exit 1; }
 done
 if readelf -d "$program" | grep -qE 'RPATH|RUNPATH'; then

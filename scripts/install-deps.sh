@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Karvo needs to build, test and run, when they are missing,
-# and generates the French locale that the tests run under.
+# Installs the Debian packages Karvo needs to build, test, run and check its package, when they
+# are missing, and generates the French locale that the tests run under.
 set -euo pipefail
 
 packages=(
@@ -13,6 +13,7 @@ packages=(
   clang-format
   file desktop-file-utils librsvg2-bin time
   clang libclang-rt-14-dev valgrind
+  lintian appstream man-db groff-base gzip
 )
 
 sudo_cmd=()

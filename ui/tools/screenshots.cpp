@@ -1,7 +1,11 @@
-// Renders each window to PNG, offscreen: as created, and with every control shown.
+// Renders each window to PNG, offscreen: as created, and with every control shown; then the
+// menu and the concrete window of the worked example, typed and clicked as a user does.
 // Usage: karvo_screenshots OUTPUT_DIR
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QTest>
 #include <memory>
 
 #include "ui/form1.h"
@@ -28,6 +32,39 @@ void SaveBothStates(QWidget* window, const QDir& dir) {
     Save(window, dir, "-all");
 }
 
+void Type(QWidget* window, const char* box, const char* text) {
+    auto* target = window->findChild<QLineEdit*>(QLatin1String(box));
+    if (!target) qFatal("no box %s", box);
+    target->setFocus();
+    QTest::keyClicks(target, QLatin1String(text));
+}
+
+void Click(QWidget* window, const char* button) {
+    auto* target = window->findChild<QAbstractButton*>(QLatin1String(button));
+    if (!target) qFatal("no button %s", button);
+    QTest::mouseClick(target, Qt::LeftButton);
+}
+
+// The worked example from a fresh start: the menu with its prices, then the concrete results.
+void SaveWorkedExample(const QDir& dir) {
+    ui::StartProgram();
+    QWidget* menu = ui::Windows().form2;
+    const char* const prices[][2] = {{"TxtPrixCiment", "7,25"},
+                                     {"TxtPrixSable", "40"},
+                                     {"TxtPrixGravier", "35"},
+                                     {"TxtPrixTransport", "60"}};
+    for (const auto& [box, text] : prices) Type(menu, box, text);
+    Save(menu, dir, "-example");
+    Click(menu, "CmdOk");
+    QWidget* concrete = ui::Windows().form1;
+    Type(concrete, "TxtDosage", "350");
+    Type(concrete, "TxtVolume", "1000");
+    Type(concrete, "TxtContenance", "150");
+    Click(concrete, "CmdCalcul");
+    Save(concrete, dir, "-example");
+    ui::DestroyWindows();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -48,5 +85,6 @@ int main(int argc, char* argv[]) {
         SaveBothStates(window, dir);
     for (const auto& help : helps) SaveBothStates(help.get(), dir);
     ui::DestroyWindows();
+    SaveWorkedExample(dir);
     return 0;
 }

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line, read before any window exists and with no display: "--help" and
+// "--version" answer on the terminal, anything unknown is refused, the rest lets Karvo start.
+#pragma once
+
+#include <optional>
+
+namespace app {
+
+// Names the application, then reads argv. Returns the exit code when the program stops here,
+// nothing when it goes on to make its QApplication and open its windows.
+std::optional<int> HandleCommandLine(int argc, char* argv[]);
+
+}  // namespace app

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include "ui/caption_label.h"
+#include "ui/graphical_option.h"
 #include "ui/line_widget.h"
 #include "ui/result_box.h"
 
@@ -42,10 +43,7 @@ QWidget* MakeButton(const ControlDef& def, QWidget* parent) {
 QWidget* MakeOption(const ControlDef& def, QWidget* parent) {
     QAbstractButton* option = nullptr;
     if (def.look.style & Graphical) {
-        // A push button that stays pressed while selected.
-        option = new QPushButton(QString::fromUtf8(def.text), parent);
-        option->setCheckable(true);
-        option->setAutoExclusive(true);
+        option = new GraphicalOption(QString::fromUtf8(def.text), parent);
         SetForeground(option, kBlack);
     } else {
         option = new QRadioButton(QString::fromUtf8(def.text), parent);

@@ -142,5 +142,22 @@ TEST_F(UiTest, TextBoxMenuSpeaksFrenchWhateverTheSystemLanguage) {
     EXPECT_TRUE(texts.contains("Coller")) << texts.join(", ").toStdString();
 }
 
+// Pressed in while selected: the top and left edges dark, the bottom and right ones light; the
+// other option the other way round, raised.
+TEST_F(UiTest, TheSelectedChoiceLooksPressedAndTheOtherRaised) {
+    const auto sunken = [](const char* option) {
+        const QImage image = Control("Form2", option)->grab().toImage();
+        const int topLeft = qGray(image.pixel(1, 1));
+        const int bottomRight = qGray(image.pixel(image.width() - 2, image.height() - 2));
+        EXPECT_NE(topLeft, bottomRight) << option;
+        return topLeft < bottomRight;
+    };
+    EXPECT_TRUE(sunken("Option1"));
+    EXPECT_FALSE(sunken("Option2"));
+    Click("Form2", "Option2");
+    EXPECT_FALSE(sunken("Option1"));
+    EXPECT_TRUE(sunken("Option2"));
+}
+
 }  // namespace
 }  // namespace ui::test

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QTranslator>
 #include <QWidget>
@@ -75,8 +76,9 @@ QColor Background(const QWidget* widget) {
     return widget->palette().color(RolesOf(widget).back);
 }
 
-Rgb ButtonTextSystemColour() {
-    return QApplication::palette().color(QPalette::ButtonText).rgb() & 0xFFFFFF;
+QPalette FixedPalette() {
+    // Fusion's own palette: light, whatever the desktop's colour scheme.
+    return QApplication::style()->standardPalette();
 }
 
 void InitApplicationLook() {

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <cstdint>
 
@@ -45,8 +46,8 @@ void SetBackground(QWidget* widget, Rgb rgb);
 QColor Foreground(const QWidget* widget);
 QColor Background(const QWidget* widget);
 
-// The platform's colour for button text, the design text colour of the calculators.
-Rgb ButtonTextSystemColour();
+// A palette that no desktop theme changes, for the windows whose colours are all fixed.
+QPalette FixedPalette();
 
 // Fusion style, full hinting on the application font and Qt's own texts (dialogs, context
 // menus) in French whatever the system's language, set once before any window.

@@ -18,8 +18,7 @@
 namespace ui {
 namespace {
 
-constexpr Rgb kKeep = 0xFFFFFFFE;        // the role is left as it is
-constexpr Rgb kButtonText = 0xFFFFFFFD;  // the platform's button text, read when applied
+constexpr Rgb kKeep = 0xFFFFFFFE;  // the role is left as it is
 
 // Text (or line) colour and background colour.
 struct Colours {
@@ -52,7 +51,7 @@ constexpr const char* kGreen1[] = {
 constexpr const char* kWhite1[] = {"Label8", "Label9", "Label19", "Label22", "LblPrixDetail"};
 constexpr const char* kLines1[] = {"Line1", "Line2", "Line3", "Line4", "Line6"};
 constexpr Recolour kRecoloured1[] = {
-    {kRanges1, kPrint, {kButtonText, 0xC0FFC0}}, {kTimes1, kPrint, {kGreen, kBlack}},
+    {kRanges1, kPrint, {kBlack, 0xC0FFC0}},      {kTimes1, kPrint, {kGreen, kBlack}},
     {kGreen1, kPrint, {kGreen, kBlack}},         {kWhite1, kPrint, {kWhite, kBlack}},
     {kLines1, {kBlack, kKeep}, {kGreen, kKeep}},
 };
@@ -72,7 +71,7 @@ constexpr const char* kGreen3[] = {"Label5",  "Label6",  "Label7",  "Label9",  "
 constexpr const char* kWhite3[] = {"Label8", "Label16", "Label20", "Lab12", "LblPrixDetail3"};
 constexpr const char* kErrors3[] = {"LblErrCont2", "LblErrVolBet2"};
 constexpr Recolour kRecoloured3[] = {
-    {kRanges3, kPrint, {kButtonText, 0xC0FFC0}},
+    {kRanges3, kPrint, {kBlack, 0xC0FFC0}},
     {kTimes3, kPrint, {kGreen, kBlack}},
     {kOptions3, kPrint, {kWhite, 0x004000}},
     {kFrame3, {kKeep, kPrintBackground}, {kKeep, 0x004000}},
@@ -89,8 +88,8 @@ constexpr const char* kHiddenAideBeton[] = {"CmdImpAideBeton", "CmdQuitAideBeton
 constexpr const char* kHiddenAideMortier[] = {"CmdImpAideMortier", "CmdQuitInfoMortier"};
 
 constexpr PrintLook kLooks[] = {
-    {"Form1", kPrint, {kButtonText, kBlack}, kRecoloured1, kHidden1, kNoteButtons1},
-    {"Form3", kPrint, {kButtonText, kBlack}, kRecoloured3, kHidden3, {}},
+    {"Form1", kPrint, {kBlack, kBlack}, kRecoloured1, kHidden1, kNoteButtons1},
+    {"Form3", kPrint, {kBlack, kBlack}, kRecoloured3, kHidden3, {}},
     {"FormAideMenu", {}, {}, {}, kHiddenAideMenu, {}},
     {"FormAideBeton", {}, {}, {}, kHiddenAideBeton, {}},
     {"FormAideMortier", {}, {}, {}, kHiddenAideMortier, {}},
@@ -104,11 +103,10 @@ const PrintLook& LookOf(const QWidget* window) {
 
 void Apply(QWidget* widget, const Colours& colours) {
     if (colours.fore != kKeep) {
-        const Rgb fore = colours.fore == kButtonText ? ButtonTextSystemColour() : colours.fore;
         if (auto* line = qobject_cast<LineWidget*>(widget))
-            line->setLineColor(ToColor(fore));
+            line->setLineColor(ToColor(colours.fore));
         else
-            SetForeground(widget, fore);
+            SetForeground(widget, colours.fore);
     }
     if (colours.back != kKeep) SetBackground(widget, colours.back);
 }

@@ -88,7 +88,10 @@ QWidget* MakeControl(const ControlDef& def, QWidget* parent) {
     widget->setObjectName(QString::fromLatin1(def.name));
     if (def.kind != Kind::Line) {
         widget->setGeometry(PxRect(def.left, def.top, def.width, def.height));
-        if (def.look.fore != kDefault) SetForeground(widget, def.look.fore);
+        // Text on a background of its own is black unless the row says otherwise.
+        const Rgb fore =
+            def.look.back != kDefault && def.look.fore == kDefault ? kBlack : def.look.fore;
+        if (fore != kDefault) SetForeground(widget, fore);
         if (def.look.back != kDefault) SetBackground(widget, def.look.back);
         if (def.look.points > 0) {
             const QFont font =
@@ -133,6 +136,8 @@ void BuildWindow(QWidget* window, const WindowDef& def) {
     window->setObjectName(QString::fromLatin1(def.name));
     window->setWindowTitle(QString::fromUtf8(def.caption));
     window->setFixedSize(Px(def.width), Px(def.height));
+    // A window that fixes its background fixes every colour: no theme shows through.
+    if (def.back != kDefault) window->setPalette(FixedPalette());
     if (def.fore != kDefault) SetForeground(window, def.fore);
     if (def.back != kDefault) SetBackground(window, def.back);
     if (def.fontPoints > 0) window->setFont(ArialFont(def.fontPoints, false, false));

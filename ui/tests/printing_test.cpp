@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "ui/line_widget.h"
@@ -52,8 +53,7 @@ QString TextOf(const QWidget* control) {
     return {};
 }
 
-constexpr QRgb kSystem = 0x1000000;  // the platform's button text colour
-constexpr QRgb kNone = 0x2000000;    // a role the row does not give
+constexpr QRgb kNone = 0x2000000;  // a role the row does not give
 constexpr QRgb kPaper = 0xE0E0E0;
 
 struct ColourRow {
@@ -76,9 +76,9 @@ const Calculator kCalculators[] = {
      kConcrete,
      "TxtPrixAchat",
      "TxtDosage",
-     {{{"Form1"}, 0x000000, kPaper, kSystem, 0x000000},
+     {{{"Form1"}, 0x000000, kPaper, 0x000000, 0x000000},
       {{"TxtTempsTh", "TxtTempsTm"}, 0x000000, kPaper, 0x00FF00, 0x000000},
-      {{"Label1", "Label2", "Label3", "Label4"}, 0x000000, kPaper, kSystem, 0xC0FFC0},
+      {{"Label1", "Label2", "Label3", "Label4"}, 0x000000, kPaper, 0x000000, 0xC0FFC0},
       {{"Label5",  "Label6",  "Label7",  "Label10",        "Label11", "Label12",
         "Label13", "Label14", "Label15", "Label16",        "Label17", "Label18",
         "Label20", "Label21", "Label23", "Label24",        "Label25", "Label26",
@@ -103,9 +103,9 @@ const Calculator kCalculators[] = {
      kMortar,
      "TxtPrixAchat3",
      "TxtDosage2",
-     {{{"Form3"}, 0x000000, kPaper, kSystem, 0x000000},
+     {{{"Form3"}, 0x000000, kPaper, 0x000000, 0x000000},
       {{"TxtTempsTh3", "TxtTempsTm3"}, 0x000000, kPaper, 0x00FF00, 0x000000},
-      {{"Label1", "Label2", "Label3", "Label4"}, 0x000000, kPaper, kSystem, 0xC0FFC0},
+      {{"Label1", "Label2", "Label3", "Label4"}, 0x000000, kPaper, 0x000000, 0xC0FFC0},
       {{"OptDose1", "OptDose2", "OptDose3", "OptDose4"}, 0x000000, kPaper, 0xFFFFFF, 0x004000},
       {{"Frame1"}, kNone, kPaper, kNone, 0x004000},
       {{"Label5",  "Label6",  "Label7",  "Label9",  "Label10", "Label11",       "Label12",
@@ -173,17 +173,13 @@ TEST_P(CalculatorPrintTest, ImageHasPrintColoursAndNoButton) {
     EXPECT_GT(checked, 25);
 }
 
-QRgb Resolved(QRgb rgb, QRgb system) {
-    return rgb == kSystem ? system : rgb;
-}
-
-void ExpectColours(const Looks& looks, const std::vector<ColourRow>& rows, bool print, QRgb system,
+void ExpectColours(const Looks& looks, const std::vector<ColourRow>& rows, bool print,
                    const std::string& when) {
     for (const ColourRow& row : rows)
         for (const char* name : row.controls) {
             const Look& look = looks.at(name);
-            const QRgb fore = Resolved(print ? row.printFore : row.screenFore, system);
-            const QRgb back = Resolved(print ? row.printBack : row.screenBack, system);
+            const QRgb fore = print ? row.printFore : row.screenFore;
+            const QRgb back = print ? row.printBack : row.screenBack;
             if (fore != kNone) {
                 EXPECT_EQ(look.fore, fore) << when << ": text of " << name;
             }
@@ -201,7 +197,7 @@ TEST_P(CalculatorPrintTest, WhilePrintingOnlyTheListedControlsChange) {
     const Looks before = LooksOf(window);
     const Looks& during = PrintOnce(calculator.route).looks.at(window->objectName());
 
-    ExpectColours(during, calculator.colours, true, ButtonTextSystemColour(), "while printing");
+    ExpectColours(during, calculator.colours, true, "while printing");
     std::set<QString> changed;
     for (const ColourRow& row : calculator.colours)
         changed.insert(row.controls.begin(), row.controls.end());
@@ -228,7 +224,7 @@ TEST_P(CalculatorPrintTest, AfterPrintingEveryWindowIsAsBefore) {
     const std::map<QString, Looks> after = AllLooks();
     const Looks& looks = after.at(window->objectName());
 
-    ExpectColours(looks, calculator.colours, false, ButtonTextSystemColour(), "after");
+    ExpectColours(looks, calculator.colours, false, "after");
     // Each shown control fills its rectangle with its screen background.
     const QImage screen = window->grab().toImage();
     for (const ColourRow& row : calculator.colours)
@@ -273,8 +269,8 @@ TEST_P(CalculatorPrintTest, PrintingNeitherSelectsNorMovesTheFocus) {
     EXPECT_EQ(dosage->cursorPosition(), 1);
 }
 
-// The colours put back are the design colours, not the ones the controls had, and the
-// button text colour is the platform's at the time of printing.
+// The colours put back are the design colours, not the ones the controls had, whatever the
+// platform's colours at the time of printing.
 TEST_P(CalculatorPrintTest, RestoresDesignColoursNotTheColoursBefore) {
     const Calculator& calculator = GetParam();
     QWidget* window = Open(calculator.route);
@@ -296,7 +292,7 @@ TEST_P(CalculatorPrintTest, RestoresDesignColoursNotTheColoursBefore) {
     PrintOnce(calculator.route);
     const Looks after = LooksOf(window);
     QApplication::setPalette(platform);
-    ExpectColours(after, calculator.colours, false, 0x400080, "after");
+    ExpectColours(after, calculator.colours, false, "after");
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, CalculatorPrintTest, ::testing::ValuesIn(kCalculators),
@@ -460,5 +456,64 @@ TEST_F(PrintTest, SystemPrinterFailsWithoutDefaultPrinter) {
     image.fill(Qt::white);
     EXPECT_FALSE(MakeSystemPrinter()->printImage(image));
 }
+// WCAG's contrast ratio of two colours.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every text of the three main windows and of the help texts, on the background Karvo gives
+// it, under a desktop theme of light texts on dark bases; the radio circles on their frame.
+void ExpectReadableUnderADarkTheme(const std::string& when) {
+    for (const char* name : {"Form1", "Form2", "Form3", "FormAideMenu"}) {
+        const QWidget* window = ProgramWindow(QLatin1String(name));
+        QList<QWidget*> controls = window->findChildren<QWidget*>();
+        if (name == std::string("FormAideMenu")) controls = {Child<QWidget>(window, "LblInfoMenu")};
+        for (const QWidget* control : controls) {
+            const auto* label = qobject_cast<const QLabel*>(control);
+            const bool text = (label && !label->text().isEmpty()) ||
+                              qobject_cast<const QLineEdit*>(control) ||
+                              qobject_cast<const QPushButton*>(control);
+            // White on red, the design's colours for a wrong dosage, is 4.0:1 under any theme.
+            if (!text || control->objectName().startsWith("LblMauvaisDos")) continue;
+            EXPECT_GE(Contrast(Foreground(control), Background(control)), 4.5)
+                << when << ": " << name << "." << control->objectName().toStdString() << " "
+                << Foreground(control).name().toStdString() << " on "
+                << Background(control).name().toStdString();
+        }
+    }
+    for (const char* option : {"OptDose1", "OptDose4"}) {
+        const QPalette circle = Child<QWidget>(ProgramWindow("Form3"), option)->palette();
+        EXPECT_GE(Contrast(circle.color(QPalette::Base), QColor(0x004000)), 3) << when;
+        EXPECT_GE(Contrast(circle.color(QPalette::Base), circle.color(QPalette::Text)), 3) << when;
+    }
+}
+
+TEST_F(PrintTest, UnderADarkThemeEveryTextKeepsItsContrastOnScreenAndAfterPrinting) {
+    const QPalette platform = QApplication::palette();
+    QPalette dark = platform;
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(0xEFF0F1));
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(0x31363B));
+    DestroyWindows();
+    QApplication::setPalette(dark);
+    StartProgram();
+    Open(kConcrete);
+    Open(kMortar);
+    Click("Form2", "CmdAideMenu");
+    ExpectReadableUnderADarkTheme("on screen");
+    PrintOnce(kConcrete);
+    PrintOnce(kMortar);
+    ExpectReadableUnderADarkTheme("after printing");
+    QApplication::setPalette(platform);
+}
+
 }  // namespace
 }  // namespace ui::test

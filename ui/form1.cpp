@@ -3,6 +3,7 @@
 #include "ui/form1.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -139,8 +140,8 @@ void Form1::CmdCalcul_Click() {
         SetResultAreaVisible(false);
         return;
     }
-    const auto result =
-        calc::CalculBeton(dosage, volume, contenance, Windows().form2->ReadPrices());
+    pricesUsed_ = Windows().form2->ReadPrices();
+    const auto result = calc::CalculBeton(dosage, volume, contenance, pricesUsed_);
     const auto& mix = std::get<calc::ConcreteMix>(result);
     SetResultAreaVisible(true);
     Label29->setVisible(mix.AvecTransport);
@@ -177,7 +178,7 @@ void Form1::CmdAideBet_Click() {
 }
 
 void Form1::CmdImprimer_Click() {
-    PrintWindow(this);
+    PrintWindow(this, PricesFootnote(pricesUsed_, true, QDate::currentDate()));
 }
 
 void Form1::OpenFromMenu() {

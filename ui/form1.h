@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "calc/prices.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -50,6 +52,7 @@ class Form1 : public QWidget {
     QPushButton* CmdRetour1;
     QPushButton* CmdAideBet;
     QPushButton* CmdImprimer;
+    calc::MaterialPrices pricesUsed_;  // by the results shown, for the printed page
 };
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include "ui/form3.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -150,8 +151,8 @@ void Form3::CmdCalcul2_Click() {
         Refuse();
         return;
     }
-    const auto result =
-        calc::CalculMortier(dosage, volume, contenance, range, Windows().form2->ReadPrices());
+    pricesUsed_ = Windows().form2->ReadPrices();
+    const auto result = calc::CalculMortier(dosage, volume, contenance, range, pricesUsed_);
     const auto& mix = std::get<calc::MortarMix>(result);
     WriteBoxes(this, kBatchAndTotals, mix);
     TxtEauTot3->setText(TxtEauTotL3->text());
@@ -196,7 +197,7 @@ void Form3::CmdAideInfoMortier_Click() {
 }
 
 void Form3::CmdImprimer2_Click() {
-    PrintWindow(this);
+    PrintWindow(this, PricesFootnote(pricesUsed_, false, QDate::currentDate()));
 }
 
 void Form3::OpenFromMenu() {

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "calc/prices.h"
 #include "calc/ranges.h"
 #include "ui/look.h"
 
@@ -56,6 +57,7 @@ class Form3 : public QWidget {
     QPushButton* CmdRetour2;
     QPushButton* CmdAideInfoMortier;
     QPushButton* CmdImprimer2;
+    calc::MaterialPrices pricesUsed_;  // by the results shown, for the printed page
 };
 
 }  // namespace ui

@@ -1,8 +1,10 @@
 // Reading boxes and writing results, the only place where the locale is consulted.
 #include "ui/numbers.h"
 
+#include <QDate>
 #include <QLineEdit>
 #include <QLocale>
+#include <QStringList>
 
 #include "calc/calc.h"
 
@@ -20,6 +22,19 @@ double ReadNumber(const QLineEdit* box) {
 
 QString ShowNumber(double value, std::string_view pattern) {
     return QString::fromStdString(calc::FormatNumber(value, pattern, DecimalSeparator()));
+}
+
+QString PricesFootnote(const calc::MaterialPrices& prices, bool withGravel, const QDate& day) {
+    // A price as typed: its decimals when it has some, none otherwise.
+    const auto price = [](double value) { return ShowNumber(value, "0.##########"); };
+    QStringList parts{QStringLiteral("ciment %1 le sac de 35 kg").arg(price(prices.PrixCiment)),
+                      QStringLiteral("sable %1 le m3").arg(price(prices.PrixSable))};
+    if (withGravel) parts << QStringLiteral("gravier %1 le m3").arg(price(prices.PrixGravier));
+    parts << QStringLiteral("transport %1").arg(price(prices.PrixTransport));
+    const QString date =
+        QLocale(QLocale::French, QLocale::France).toString(day, QStringLiteral("d MMMM yyyy"));
+    return QString::fromUtf8("Prix : %1 — imprimé le %2")
+        .arg(parts.join(QStringLiteral(", ")), date);
 }
 
 }  // namespace ui

@@ -5,6 +5,9 @@
 #include <QString>
 #include <string_view>
 
+#include "calc/prices.h"
+
+class QDate;
 class QLineEdit;
 
 namespace ui {
@@ -15,5 +18,9 @@ char DecimalSeparator();
 double ReadNumber(const QLineEdit* box);
 
 QString ShowNumber(double value, std::string_view pattern);
+
+// The line printed under a calculator: the prices its results were computed with (gravel only
+// where it counts) and the day of printing, in French.
+QString PricesFootnote(const calc::MaterialPrices& prices, bool withGravel, const QDate& day);
 
 }  // namespace ui

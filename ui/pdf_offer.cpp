@@ -6,8 +6,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/window_printer.h"
-
 namespace ui {
 namespace {
 
@@ -43,13 +41,13 @@ std::unique_ptr<QMessageBox> NothingPrintedMessage(QWidget* window) {
     return box;
 }
 
-void OfferPdfInstead(QWidget* window, const QImage& image) {
+void OfferPdfInstead(QWidget* window, const Page& page) {
     const auto box = NothingPrintedMessage(window);
     box->exec();
     if (box->buttonRole(box->clickedButton()) != QMessageBox::AcceptRole) return;
     const QString fileName = AskPdfFileName(window);
     if (fileName.isEmpty()) return;
-    if (!WritePdf(image, fileName))
+    if (!WritePdf(page, fileName))
         QMessageBox::warning(window, Title(),
                              QString::fromUtf8("Le fichier PDF n'a pas pu être enregistré :\n") +
                                  QDir::toNativeSeparators(fileName));

@@ -2,8 +2,9 @@
 // file chosen in a file dialog.
 #pragma once
 
-#include <QImage>
 #include <memory>
+
+#include "ui/window_printer.h"
 
 class QMessageBox;
 class QWidget;
@@ -13,7 +14,7 @@ namespace ui {
 // The message over the window: nothing printed, "Enregistrer en PDF…" or "Annuler".
 std::unique_ptr<QMessageBox> NothingPrintedMessage(QWidget* window);
 
-// Shows the message and, when accepted, saves the image in the PDF file the user names.
-void OfferPdfInstead(QWidget* window, const QImage& image);
+// Shows the message and, when accepted, saves the page in the PDF file the user names.
+void OfferPdfInstead(QWidget* window, const Page& page);
 
 }  // namespace ui

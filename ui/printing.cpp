@@ -13,7 +13,6 @@
 #include "ui/pdf_offer.h"
 #include "ui/program.h"
 #include "ui/screen.h"
-#include "ui/window_printer.h"
 
 namespace ui {
 namespace {
@@ -174,18 +173,18 @@ PrintFailureHandler& FailureHandler() {
 
 }  // namespace
 
-void PrintWindow(QWidget* window) {
+void PrintWindow(QWidget* window, const QString& footnote) {
     const PrintLook& look = LookOf(window);
     bool printed = false;
-    QImage image;
+    Page page{{}, footnote};
     {
         const FocusAndSelections kept(window);
         Prepare(window, look);
-        image = window->grab().toImage();
-        printed = windowPrinter().printImage(image);
+        page.image = window->grab().toImage();
+        printed = windowPrinter().printPage(page);
         Restore(window, look);
     }
-    if (!printed) FailureHandler()(window, image);
+    if (!printed) FailureHandler()(window, page);
 }
 
 void setPrintFailureHandler(PrintFailureHandler handler) {

@@ -1,35 +1,44 @@
-// The installed window printer, and the two Qt Print Support outputs of a window's image:
-// the default printer (no dialog) and a PDF file, both as one page scaled to fit.
+// The installed window printer, and the two Qt Print Support outputs of a page: the default
+// printer (no dialog) and a PDF file, both with the image scaled to fit above its footnote.
 #include "ui/window_printer.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "ui/look.h"
+
 namespace ui {
 namespace {
 
-// Draws the image as large as the page allows, keeping its proportions.
-bool PaintPage(QPrinter& printer, const QImage& image) {
+// Draws the image as large as the paper allows, keeping its proportions, and the footnote
+// in small type just under it.
+bool PaintPage(QPrinter& printer, const Page& page) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.setViewport(page.x(), page.y(), size.width(), size.height());
-    painter.setWindow(image.rect());
-    painter.drawImage(0, 0, image);
+    const QRect paper = painter.viewport();
+    QFont small = ArialFont(8, false, false);
+    painter.setFont(small);
+    const int footnoteHeight =
+        page.footnote.isEmpty() ? 0 : 2 * QFontMetrics(small, &printer).height();
+    QSize size = page.image.size();
+    size.scale(paper.width(), paper.height() - footnoteHeight, Qt::KeepAspectRatio);
+    const QRect picture(paper.topLeft(), size);
+    painter.drawImage(picture, page.image);
+    const QRect below(picture.left(), picture.bottom() + footnoteHeight / 2, paper.width(),
+                      footnoteHeight);
+    painter.drawText(below, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, page.footnote);
     return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
 class SystemPrinter : public WindowPrinter {
   public:
-    bool printImage(const QImage& image) override {
+    bool printPage(const Page& page) override {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull()) return false;
         QPrinter printer(info, QPrinter::HighResolution);
         printer.setDocName(QStringLiteral("Karvo"));
-        return PaintPage(printer, image);
+        return PaintPage(printer, page);
     }
 };
 
@@ -54,11 +63,11 @@ WindowPrinter& windowPrinter() {
     return *printer;
 }
 
-bool WritePdf(const QImage& image, const QString& fileName) {
+bool WritePdf(const Page& page, const QString& fileName) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(fileName);
-    return PaintPage(printer, image);
+    return PaintPage(printer, page);
 }
 
 }  // namespace ui

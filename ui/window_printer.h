@@ -1,5 +1,6 @@
 // Where a window's image goes when it is printed: one replaceable printer for the program,
-// by default the system's default printer through Qt Print Support, no dialog.
+// by default the system's default printer through Qt Print Support, no dialog. A page is the
+// image, as large as the paper allows, with an optional line of small type under it.
 #pragma once
 
 #include <QImage>
@@ -8,12 +9,17 @@
 
 namespace ui {
 
+struct Page {
+    QImage image;
+    QString footnote;  // none when empty
+};
+
 class WindowPrinter {
   public:
     virtual ~WindowPrinter() = default;
 
-    // Returns once the image is taken; true only when it went to the printer.
-    virtual bool printImage(const QImage& image) = 0;
+    // Returns once the page is taken; true only when it went to the printer.
+    virtual bool printPage(const Page& page) = 0;
 };
 
 // The system's default printer; fails when there is none or it refuses the page.
@@ -23,7 +29,7 @@ std::unique_ptr<WindowPrinter> MakeSystemPrinter();
 void setWindowPrinter(std::unique_ptr<WindowPrinter> printer);
 WindowPrinter& windowPrinter();
 
-// Writes the image, scaled to fit one page, into a PDF file; false when it cannot.
-bool WritePdf(const QImage& image, const QString& fileName);
+// Writes the page into a PDF file; false when it cannot.
+bool WritePdf(const Page& page, const QString& fileName);
 
 }  // namespace ui

@@ -32,8 +32,8 @@ void Expect(bool holds, const char* what) {
 class CountingPrinter : public ui::WindowPrinter {
   public:
     explicit CountingPrinter(int& pages) : pages_(pages) {}
-    bool printImage(const QImage& image) override {
-        pages_ += !image.isNull();
+    bool printPage(const ui::Page& page) override {
+        pages_ += !page.image.isNull();
         return true;
     }
 

@@ -75,8 +75,8 @@ class CapturingPrinter : public WindowPrinter {
   public:
     explicit CapturingPrinter(std::function<void(const QImage&)> check)
         : check_(std::move(check)) {}
-    bool printImage(const QImage& image) override {
-        check_(image);
+    bool printPage(const Page& page) override {
+        check_(page.image);
         return true;
     }
 

@@ -1,6 +1,6 @@
 // The end-to-end print: the program started as the user starts it, the concrete window given
-// the worked example, then "IMPRIMER" with the program's own printer, the system's default.
-// Exits 0 once the page went to the printer, 1 when the print failed.
+// the worked example with its prices, then "IMPRIMER" with the program's own printer, the system's
+// default. Exits 0 once the page went to the printer, 1 when the print failed.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,9 +32,13 @@ int main(int argc, char* argv[]) {
     ui::InitApplicationLook();
     bool failed = false;
     // No message box to answer: the failure is the exit status.
-    ui::setPrintFailureHandler([&failed](QWidget*, const QImage&) { failed = true; });
+    ui::setPrintFailureHandler([&failed](QWidget*, const ui::Page&) { failed = true; });
     ui::StartProgram();
     ui::Forms& forms = ui::Windows();
+    Type(forms.form2, "TxtPrixCiment", "7,25");
+    Type(forms.form2, "TxtPrixSable", "40");
+    Type(forms.form2, "TxtPrixGravier", "35");
+    Type(forms.form2, "TxtPrixTransport", "60");
     Click(forms.form2, "CmdOk");
     Type(forms.form1, "TxtDosage", "350");
     Type(forms.form1, "TxtVolume", "1000");

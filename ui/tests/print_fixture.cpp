@@ -24,13 +24,14 @@ class KeepingPrinter : public WindowPrinter {
     KeepingPrinter(std::vector<Print>& prints, const bool& succeeds)
         : prints_(prints), succeeds_(succeeds) {}
 
-    bool printImage(const QImage& image) override {
+    bool printPage(const Page& page) override {
         QStringList selected;
         for (const QWidget* window : QApplication::topLevelWidgets())
             for (const QLineEdit* box : window->findChildren<QLineEdit*>())
                 if (box->hasSelectedText()) selected << box->objectName();
         const QWidget* focus = QApplication::focusWidget();
-        prints_.push_back({image, AllLooks(), focus ? focus->objectName() : QString(), selected});
+        prints_.push_back({page.image, page.footnote, AllLooks(),
+                           focus ? focus->objectName() : QString(), selected});
         return succeeds_;
     }
 
@@ -77,8 +78,8 @@ void PrintTo(const Route& route, std::ostream* out) {
 void PrintTest::SetUp() {
     UiTest::SetUp();
     setWindowPrinter(std::make_unique<KeepingPrinter>(prints_, printerWorks_));
-    setPrintFailureHandler([this](QWidget* window, const QImage& image) {
-        offers_.push_back({window->objectName(), image, LooksOf(window)});
+    setPrintFailureHandler([this](QWidget* window, const Page& page) {
+        offers_.push_back({window->objectName(), page.image, LooksOf(window)});
     });
 }
 

@@ -29,6 +29,7 @@ void ExpectSameLooks(const Looks& actual, const Looks& expected, const std::stri
 // control with the keyboard focus (or none) and the text boxes with a selection.
 struct Print {
     QImage image;
+    QString footnote;
     std::map<QString, Looks> looks;
     QString focus;
     QStringList selected;

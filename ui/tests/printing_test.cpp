@@ -2,8 +2,10 @@
 // image itself (print colours, no buttons), every colour and visibility while printing and
 // after, the information note, the help windows and a printer that fails.
 #include <QApplication>
+#include <QDate>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -15,6 +17,7 @@
 
 #include "ui/line_widget.h"
 #include "ui/look.h"
+#include "ui/numbers.h"
 #include "ui/pdf_offer.h"
 #include "ui/program.h"
 #include "ui/tests/print_fixture.h"
@@ -409,10 +412,34 @@ TEST_P(HelpPrintTest, ButtonsHiddenColoursUnchanged) {
     }
     ExpectSameLooks(print.looks.at(help.route.window), expected, "while printing");
     ExpectSameLooks(LooksOf(window), before, "after");
+    EXPECT_EQ(print.footnote.toStdString(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, HelpPrintTest, ::testing::ValuesIn(kHelpCases),
                          [](const auto& info) { return std::string(info.param.route.window); });
+
+// Under a calculator's image: the prices of its results, as the user typed them on the menu
+// before computing them, and the day.
+TEST_F(PrintTest, ACalculatorPrintsThePricesOfItsResultsAndTheDay) {
+    const QString today = QLocale(QLocale::French).toString(QDate::currentDate(), "d MMMM yyyy");
+    const QString cents = QString(",25").replace(',', QLatin1Char(DecimalSeparator()));
+    const std::pair<const char*, const char*> prices[] = {{"TxtPrixCiment", "7,25"},
+                                                          {"TxtPrixSable", "40"},
+                                                          {"TxtPrixGravier", "35"},
+                                                          {"TxtPrixTransport", "60"}};
+    for (const auto& [box, price] : prices) Type("Form2", box, price);
+    Open(kConcrete);
+    Open(kMortar);
+    Click("Form2", "CmdEffacerP");  // after the calculations: what they used is printed
+    EXPECT_EQ(PrintOnce(kConcrete).footnote,
+              QString::fromUtf8("Prix : ciment 7%1 le sac de 35 kg, sable 40 le m3, gravier 35 le "
+                                "m3, transport 60 — imprimé le %2")
+                  .arg(cents, today));
+    EXPECT_EQ(PrintOnce(kMortar).footnote,
+              QString::fromUtf8(
+                  "Prix : ciment 7%1 le sac de 35 kg, sable 40 le m3, transport 60 — imprimé le %2")
+                  .arg(cents, today));
+}
 
 // The page offered as a PDF file: one page holding the whole image, or false when the file
 // cannot be written.
@@ -422,7 +449,7 @@ TEST_F(PrintTest, PdfHoldsTheWholeImageOnOnePage) {
     QImage image(612, 575, QImage::Format_RGB32);
     image.fill(QColor(0xE0E0E0));
     const QString written = dir.filePath("page.pdf");
-    ASSERT_TRUE(WritePdf(image, written));
+    ASSERT_TRUE(WritePdf({image, {}}, written));
     QFile file(written);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
@@ -431,7 +458,7 @@ TEST_F(PrintTest, PdfHoldsTheWholeImageOnOnePage) {
     EXPECT_TRUE(pdf.contains("/Width 612") && pdf.contains("/Height 575"));
 
     const QString nowhere = dir.filePath("missing/page.pdf");
-    EXPECT_FALSE(WritePdf(image, nowhere));
+    EXPECT_FALSE(WritePdf({image, {}}, nowhere));
     EXPECT_FALSE(QFile::exists(nowhere));
 }
 
@@ -454,7 +481,7 @@ TEST_F(PrintTest, SystemPrinterFailsWithoutDefaultPrinter) {
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a default printer exists";
     QImage image(10, 10, QImage::Format_RGB32);
     image.fill(Qt::white);
-    EXPECT_FALSE(MakeSystemPrinter()->printImage(image));
+    EXPECT_FALSE(MakeSystemPrinter()->printPage({image, {}}));
 }
 // WCAG's contrast ratio of two colours.
 double Contrast(const QColor& a, const QColor& b) {

@@ -155,8 +155,8 @@ shown=$(xdotool search --onlyvisible --pid "$app_pid" | wc -l)
 read -r mx my mw mh <<<"$(geometry "$menu")"
 (((1280 - mw) / 2 - mx <= 1 && mx - (1280 - mw) / 2 <= 1)) || fail "menu not centred: left $mx"
 
-step "prices, then OK to the concrete window"
-type_into "$menu" TxtPrixCiment 7.25
+step "prices, the cement's with a decimal comma, then OK to the concrete window"
+type_into "$menu" TxtPrixCiment 7,25
 type_into "$menu" TxtPrixSable 40
 type_into "$menu" TxtPrixGravier 35
 type_into "$menu" TxtPrixTransport 60
@@ -170,6 +170,13 @@ type_into "$concrete" TxtContenance 150
 click "$concrete" CmdCalcul
 expect_box "$concrete" TxtPrixAchat "173,04"
 expect_box "$concrete" TxtTempsTm "27"
+
+step "a changed input hides the results until CALCULS"
+mostly "$concrete" TxtPrixAchat '#FFFF00' || fail "the total price is not shown"
+type_into "$concrete" TxtDosage 200
+poll 5 not mostly "$concrete" TxtPrixAchat '#FFFF00' || fail "results still shown beside dosage 200"
+click "$concrete" CmdCalcul
+poll 5 mostly "$concrete" TxtPrixAchat '#FFFF00' || fail "CALCULS did not show the results again"
 
 step "RETOUR, then mortar"
 click "$concrete" CmdRetour1
@@ -225,8 +232,13 @@ step "RETOUR, then QUITTER ends the program"
 click "$mortar" CmdRetour2
 poll 5 gone '^Dosage du mortier' || fail "the mortar window is still shown after RETOUR"
 focus "$menu"
+clicked=$(date +%s.%N)
 click "$menu" CmdQuitter
 poll 10 ended || fail "karvo still runs 10 s after QUITTER"
+ran=$(awk -v s="$clicked" -v e="$(date +%s.%N)" 'BEGIN { printf "%.2f", e - s }')
+step "QUITTER to the end of the program: $ran s"
+# The monogram's letters show for 1.15 s in all; an end much sooner means they were not seen.
+awk -v t="$ran" 'BEGIN { exit !(t >= 1.1) }' || fail "the program ended $ran s after QUITTER"
 status=0
 wait "$app_pid" || status=$?
 app_pid=

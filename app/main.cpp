@@ -1,4 +1,5 @@
-// Karvo: the application object, the start-up window and the event loop.
+// Karvo: the command line, the application object, the program that owns the windows, and
+// the event loop.
 #include <QApplication>
 
 #include "app/command_line.h"
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     fonts.Wait();
     ui::InitApplicationLook();
-    ui::StartProgram();
+    ui::Program program;
+    program.Start();
     return QApplication::exec();
 }

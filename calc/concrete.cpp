@@ -57,7 +57,7 @@ void SetCosts(ConcreteMix& mix, const MaterialPrices& prices) {
     mix.AvecTransport = prices.PrixTransport != 0;
 }
 
-constexpr std::array<detail::FieldPattern<ConcreteMix>, 19> kPatterns{{
+constexpr auto kPatterns = std::to_array<detail::FieldPattern<ConcreteMix>>({
     {&ConcreteMix::EauTot, "######0.0"},
     {&ConcreteMix::CimentTot, "######0.0"},
     {&ConcreteMix::SableTot, "#######0.0"},
@@ -77,7 +77,7 @@ constexpr std::array<detail::FieldPattern<ConcreteMix>, 19> kPatterns{{
     {&ConcreteMix::Beton, "#######0.0"},
     {&ConcreteMix::TempsTh, "####0"},
     {&ConcreteMix::TempsTm, "##0"},
-}};
+});
 
 }  // namespace
 

@@ -13,7 +13,7 @@ namespace calc {
 
 namespace {
 
-constexpr std::array<detail::FieldPattern<MortarMix>, 15> kPatterns{{
+constexpr auto kPatterns = std::to_array<detail::FieldPattern<MortarMix>>({
     {&MortarMix::Eau, "######0.0"},
     {&MortarMix::Ciment, "######0.0"},
     {&MortarMix::Sable, "######0.0"},
@@ -29,7 +29,7 @@ constexpr std::array<detail::FieldPattern<MortarMix>, 15> kPatterns{{
     {&MortarMix::PrixAchat, "######0.#0"},
     {&MortarMix::TempsTh, "####0"},
     {&MortarMix::TempsTm, "##0"},
-}};
+});
 
 // The number read back from the text of x shown with the field's pattern. A value that
 // cannot be shown keeps its value, so that it still shows as an overflow downstream.

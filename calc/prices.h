@@ -1,5 +1,7 @@
-// The four material prices typed on the menu, in price units.
+// The four material prices typed on the menu, in price units, and their accepted ranges.
 #pragma once
+
+#include <optional>
 
 namespace calc {
 
@@ -11,5 +13,13 @@ struct MaterialPrices {
 };
 
 enum class InputError { ErrDosage, ErrVolume, ErrContenance };
+
+// The prices in the order they are checked.
+enum class Price { Ciment, Sable, Gravier, Transport };
+
+// The first price out of its range, in the order cement, sand, gravel, transport; the later
+// ones are not examined. Every price goes from 0 to 800000 for the bag of cement, to 9000000
+// for the others, bounds included.
+std::optional<Price> CheckPrices(const MaterialPrices& prices);
 
 }  // namespace calc

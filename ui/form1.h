@@ -1,10 +1,11 @@
-// The concrete calculator window: three inputs, "CALCULS" with the menu's prices, the
-// results written with their patterns, "X", and the information note about water.
+// The concrete calculator window: three inputs, "CALCULS" with the menu's prices, the results
+// written with their patterns, "X", and the information note about water. It says what the user
+// asks of other windows (the menu, its help) and knows none of them.
 #pragma once
 
 #include <QWidget>
 
-#include "calc/prices.h"
+#include "ui/calculator.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,9 +16,8 @@ namespace ui {
 class Form1 : public QWidget {
     Q_OBJECT
   public:
-    Form1();
+    explicit Form1(PriceSource prices);
 
-    void Form_Load();
     void CmdCalcul_Click();
     void CmdEffacer_Click();
     void CmdInfo_Click();
@@ -30,28 +30,27 @@ class Form1 : public QWidget {
     void OpenFromMenu();
     void SetResultAreaVisible(bool visible);
 
+    // 1 while the information note is shown, 0 otherwise.
+    int InfoNoteShown = 0;
+
+  signals:
+    void MenuRequested();
+    void HelpRequested();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    bool InputsAccepted(double dosage, double volume, double contenance);
-
-    QLineEdit* TxtDosage;
-    QLineEdit* TxtVolume;
-    QLineEdit* TxtContenance;
-    QLabel* LblMauvaisDos;
-    QLabel* LblPlageDosage1;
-    QLabel* LblErrVolBet;
-    QLabel* LblErrCont;
-    QLabel* LblInfo;
-    QLabel* Label29;
-    QPushButton* CmdCalcul;
-    QPushButton* CmdEffacer;
-    QPushButton* CmdInfo;
-    QPushButton* CmdQuitterInfo;
-    QPushButton* CmdRetour1;
-    QPushButton* CmdAideBet;
-    QPushButton* CmdImprimer;
+    PriceSource prices_;
+    QLineEdit* TxtDosage = nullptr;
+    QLineEdit* TxtVolume = nullptr;
+    QLineEdit* TxtContenance = nullptr;
+    QLabel* LblMauvaisDos = nullptr;
+    QLabel* LblPlageDosage1 = nullptr;
+    QLabel* LblInfo = nullptr;
+    QLabel* Label29 = nullptr;
+    QPushButton* CmdQuitterInfo = nullptr;
+    InputChecks checks_;
     calc::MaterialPrices pricesUsed_;  // by the results shown, for the printed page
 };
 

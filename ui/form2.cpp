@@ -1,36 +1,20 @@
-// Menu window: the price boxes are the only store of the prices; the calculators read them
-// through ReadPrices and check them through CheckPrices at each calculation.
+// Menu window: the price boxes are the only store of the prices; calc::CheckPrices checks them
+// at "OK" and, through CheckedPrices, at each calculation.
 #include "ui/form2.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
-#include "ui/form1.h"
-#include "ui/form3.h"
 #include "ui/numbers.h"
-#include "ui/program.h"
+#include "ui/placement.h"
 #include "ui/screens.h"
 
 namespace ui {
 namespace {
-
-struct PriceCheck {
-    const char* box;
-    const char* errorLabel;
-    double upper;  // the lower bound is 0 for every price
-};
-
-constexpr PriceCheck kPriceChecks[] = {
-    {"TxtPrixCiment", "LblErrCim", 800000},
-    {"TxtPrixSable", "LblErrSab", 9000000},
-    {"TxtPrixGravier", "LblErrGrav", 9000000},
-    {"TxtPrixTransport", "LblErrTrans", 9000000},
-};
 
 // The exit's pauses before each monogram letter and before the end: 10 ms for each million
 // of the counts that once paced them.
@@ -40,30 +24,74 @@ constexpr int kExitPausesMs[] = {150, 150, 250, 600};
 
 Form2::Form2() {
     BuildWindow(this, Form2Screen());
-    TxtPrixCiment = Child<QLineEdit>(this, "TxtPrixCiment");
-    TxtPrixSable = Child<QLineEdit>(this, "TxtPrixSable");
-    TxtPrixGravier = Child<QLineEdit>(this, "TxtPrixGravier");
-    TxtPrixTransport = Child<QLineEdit>(this, "TxtPrixTransport");
-    LblErrCim = Child<QLabel>(this, "LblErrCim");
-    LblErrSab = Child<QLabel>(this, "LblErrSab");
-    LblErrGrav = Child<QLabel>(this, "LblErrGrav");
-    LblErrTrans = Child<QLabel>(this, "LblErrTrans");
-    LblLogo1 = Child<QLabel>(this, "LblLogo1");
-    LblLogo2 = Child<QLabel>(this, "LblLogo2");
-    LblLogo3 = Child<QLabel>(this, "LblLogo3");
-    Option1 = Child<QAbstractButton>(this, "Option1");
-    CmdOk = Child<QPushButton>(this, "CmdOk");
-    CmdEffacerP = Child<QPushButton>(this, "CmdEffacerP");
-    CmdAideMenu = Child<QPushButton>(this, "CmdAideMenu");
-    CmdQuitter = Child<QPushButton>(this, "CmdQuitter");
+    int i = 0;
+    for (const char* box : {"TxtPrixCiment", "TxtPrixSable", "TxtPrixGravier", "TxtPrixTransport"})
+        priceBoxes_[i++] = Find<QLineEdit>(this, box);
+    i = 0;
+    for (const char* label : {"LblErrCim", "LblErrSab", "LblErrGrav", "LblErrTrans"})
+        priceErrors_[i++] = Find<QLabel>(this, label);
+    i = 0;
+    for (const char* letter : {"LblLogo1", "LblLogo2", "LblLogo3"})
+        letters_[i++] = Find<QLabel>(this, letter);
+    Option1 = Find<QAbstractButton>(this, "Option1");
 
-    connect(CmdOk, &QPushButton::clicked, this, &Form2::CmdOk_Click);
-    connect(CmdEffacerP, &QPushButton::clicked, this, &Form2::CmdEffacerP_Click);
-    connect(CmdAideMenu, &QPushButton::clicked, this, &Form2::CmdAideMenu_Click);
-    connect(CmdQuitter, &QPushButton::clicked, this, &Form2::CmdQuitter_Click);
-    for (QLineEdit* price : {TxtPrixCiment, TxtPrixSable, TxtPrixGravier, TxtPrixTransport})
+    const auto on = [this](const char* button, void (Form2::*handler)()) {
+        connect(Find<QPushButton>(this, button), &QPushButton::clicked, this, handler);
+    };
+    on("CmdOk", &Form2::CmdOk_Click);
+    on("CmdEffacerP", &Form2::CmdEffacerP_Click);
+    on("CmdAideMenu", &Form2::CmdAideMenu_Click);
+    on("CmdQuitter", &Form2::CmdQuitter_Click);
+    for (QLineEdit* price : priceBoxes_)
         connect(price, &QLineEdit::textEdited, this, &Form2::PricesEdited);
     setExitPause(nullptr);
+}
+
+calc::MaterialPrices Form2::ReadPrices() const {
+    return {ReadNumber(priceBoxes_[0]), ReadNumber(priceBoxes_[1]), ReadNumber(priceBoxes_[2]),
+            ReadNumber(priceBoxes_[3])};
+}
+
+bool Form2::CheckPrices() {
+    const std::optional<calc::Price> refused = calc::CheckPrices(ReadPrices());
+    const int failing = refused ? static_cast<int>(*refused) : 4;
+    for (int i = 0; i < failing; ++i) priceErrors_[i]->hide();
+    if (!refused) return true;
+    priceErrors_[failing]->show();
+    priceBoxes_[failing]->clear();
+    return false;
+}
+
+std::optional<calc::MaterialPrices> Form2::CheckedPrices() {
+    if (CheckPrices()) return ReadPrices();
+    BringToFront(this);
+    return std::nullopt;
+}
+
+void Form2::CmdOk_Click() {
+    if (!CheckPrices()) return;
+    setVisible(true);
+    if (Option1->isChecked())
+        emit ConcreteChosen();
+    else
+        emit MortarChosen();
+}
+
+void Form2::CmdEffacerP_Click() {
+    for (QLineEdit* price : priceBoxes_) price->clear();
+}
+
+void Form2::CmdAideMenu_Click() {
+    emit HelpRequested();
+}
+
+void Form2::HideStartLabels() {
+    HideErrorLabels();
+    for (QLabel* letter : letters_) letter->hide();
+}
+
+void Form2::HideErrorLabels() {
+    for (QLabel* error : priceErrors_) error->hide();
 }
 
 void Form2::setExitPause(Pause pause) {
@@ -76,100 +104,25 @@ void Form2::setExitPause(Pause pause) {
     };
 }
 
-calc::MaterialPrices Form2::ReadPrices() const {
-    return {ReadNumber(TxtPrixCiment), ReadNumber(TxtPrixSable), ReadNumber(TxtPrixGravier),
-            ReadNumber(TxtPrixTransport)};
-}
-
-bool Form2::CheckPrices() {
-    for (const PriceCheck& check : kPriceChecks) {
-        auto* box = Child<QLineEdit>(this, check.box);
-        auto* label = Child<QLabel>(this, check.errorLabel);
-        const double price = ReadNumber(box);
-        // Written so that a price that is not a number (never produced by Val) is refused.
-        if (!(price >= 0 && price <= check.upper)) {
-            label->show();
-            box->clear();
-            return false;
-        }
-        label->hide();
-    }
-    return true;
-}
-
-bool Form2::CheckPricesForCalculator() {
-    if (CheckPrices()) return true;
-    BringToFront(this);
-    return false;
-}
-
-void Form2::CmdOk_Click() {
-    if (!CheckPrices()) return;
-    setVisible(true);
-    if (Option1->isChecked())
-        Windows().form1->OpenFromMenu();
-    else
-        MortarWindow()->OpenFromMenu();
-}
-
-void Form2::CmdEffacerP_Click() {
-    TxtPrixCiment->clear();
-    TxtPrixSable->clear();
-    TxtPrixGravier->clear();
-    TxtPrixTransport->clear();
-}
-
-void Form2::CmdAideMenu_Click() {
-    ShowAideMenu();
-}
-
-void Form2::HideStartLabels() {
-    HideErrorLabels();
-    LblLogo1->hide();
-    LblLogo2->hide();
-    LblLogo3->hide();
-}
-
-void Form2::HideErrorLabels() {
-    LblErrCim->hide();
-    LblErrSab->hide();
-    LblErrGrav->hide();
-    LblErrTrans->hide();
-}
-
-void Form2::ShowFromCalculator(QWidget* calculator) {
-    BringToFront(this);
-    calculator->hide();
-    HideErrorLabels();
-}
-
 void Form2::CmdQuitter_Click() {
     // A second "QUITTER", or closing the menu, while the monogram plays changes nothing.
     if (exiting_) return;
     exiting_ = true;
-    for (QLabel* logo : {LblLogo1, LblLogo2, LblLogo3}) SetBackground(logo, kBlack);
-    for (QLabel* logo : {LblLogo1, LblLogo2, LblLogo3}) SetForeground(logo, kWhite);
+    for (QLabel* letter : letters_) SetBackground(letter, kBlack);
+    for (QLabel* letter : letters_) SetForeground(letter, kWhite);
     ExitStep(0);
 }
 
-// After each pause a letter shows, drawn at once; after the last pause the program ends.
+// After each pause a letter shows, drawn at once; after the last pause the program may end.
 void Form2::ExitStep(int step) {
     exitPause_(kExitPausesMs[step], [this, step] {
-        QLabel* const letters[] = {LblLogo1, LblLogo2, LblLogo3};
-        if (step < 3) {
-            letters[step]->show();
-            letters[step]->repaint();
-            ExitStep(step + 1);
+        if (step == 3) {
+            emit ExitPlayed();
             return;
         }
-        // Destroyed once this event has returned: the menu cannot be deleted in its own timer.
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [] {
-                DestroyWindows();
-                QCoreApplication::exit(0);
-            },
-            Qt::QueuedConnection);
+        letters_[step]->show();
+        letters_[step]->repaint();
+        ExitStep(step + 1);
     });
 }
 

@@ -1,16 +1,18 @@
-// The menu window: the four prices with their checks, the choice between the concrete and
-// the mortar calculator, "X" for the prices, "INFOS" and the exit with its monogram.
+// The menu window: the four prices with their checks, the choice between the concrete and the
+// mortar calculator, "X" for the prices, "INFOS" and the exit with its monogram. It says what
+// the user chose (a calculator, the help, the end) and knows no other window.
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <functional>
+#include <optional>
 
 #include "calc/prices.h"
 
 class QAbstractButton;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace ui {
 
@@ -26,15 +28,16 @@ class Form2 : public QWidget {
 
     // The prices as the four boxes hold them now; an empty box reads 0.
     calc::MaterialPrices ReadPrices() const;
-    // The checks of "OK", in order, stopping at the first price out of range.
+    // The checks of "OK", in order: the first price out of range shows its label and is
+    // emptied; the labels of the prices accepted before it are hidden.
     bool CheckPrices();
-    // The same checks for a calculator: a refused price brings the menu to the front.
-    bool CheckPricesForCalculator();
+    // The same checks for a calculator; a refused price brings the menu to the front.
+    std::optional<calc::MaterialPrices> CheckedPrices();
 
     // Start-up: the error labels and the monogram letters disappear.
     void HideStartLabels();
-    // "RETOUR" from a calculator: the menu in front where it stands, the calculator hidden.
-    void ShowFromCalculator(QWidget* calculator);
+    // Back from a calculator: the four price error labels disappear.
+    void HideErrorLabels();
 
     // Runs the action once a pause of the exit is over; by default a timer, so that the
     // program waits without working and goes on drawing.
@@ -42,32 +45,24 @@ class Form2 : public QWidget {
     void setExitPause(Pause pause);
 
   signals:
+    void ConcreteChosen();
+    void MortarChosen();
+    void HelpRequested();
     // The user changed a price: results computed with the old prices must not stay shown.
     void PricesEdited();
+    // The monogram has played: every window may be destroyed and the program end.
+    void ExitPlayed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void HideErrorLabels();
     void ExitStep(int step);
 
-    QLineEdit* TxtPrixCiment;
-    QLineEdit* TxtPrixSable;
-    QLineEdit* TxtPrixGravier;
-    QLineEdit* TxtPrixTransport;
-    QLabel* LblErrCim;
-    QLabel* LblErrSab;
-    QLabel* LblErrGrav;
-    QLabel* LblErrTrans;
-    QLabel* LblLogo1;
-    QLabel* LblLogo2;
-    QLabel* LblLogo3;
-    QAbstractButton* Option1;
-    QPushButton* CmdOk;
-    QPushButton* CmdEffacerP;
-    QPushButton* CmdAideMenu;
-    QPushButton* CmdQuitter;
+    std::array<QLineEdit*, 4> priceBoxes_{};  // in the order of calc::Price
+    std::array<QLabel*, 4> priceErrors_{};    // the label refusing each
+    std::array<QLabel*, 3> letters_{};        // the monogram, in the order it appears
+    QAbstractButton* Option1 = nullptr;
     bool exiting_ = false;
     Pause exitPause_;
 };

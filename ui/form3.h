@@ -1,24 +1,23 @@
-// The mortar calculator window: the four dosage ranges, three inputs, "CALCULS" with the
-// menu's prices, the results written with their patterns, and "X".
+// The mortar calculator window: the four dosage ranges, three inputs, "CALCULS" with the menu's
+// prices, the results written with their patterns, and "X". It says what the user asks of
+// other windows (the menu, its help) and knows none of them.
 #pragma once
 
 #include <QWidget>
 
-#include "calc/prices.h"
-#include "calc/ranges.h"
+#include "ui/calculator.h"
 #include "ui/look.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace ui {
 
 class Form3 : public QWidget {
     Q_OBJECT
   public:
-    Form3();
+    explicit Form3(PriceSource prices);
 
     void CmdCalcul2_Click();
     void CmdEffacer2_Click();
@@ -31,32 +30,23 @@ class Form3 : public QWidget {
     void OpenFromMenu();
     void SetResultAreaVisible(bool visible);
 
+  signals:
+    void MenuRequested();
+    void HelpRequested();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     const calc::DosageRange& SelectedRange() const;
     void ShowRange(const calc::DosageRange& range, Rgb colour);
-    bool InputsAccepted(double dosage, double volume, double contenance,
-                        const calc::DosageRange& range);
     void Refuse();
-    void ClearInputs();
 
-    QLineEdit* TxtDosage2;
-    QLineEdit* TxtVolMortier;
-    QLineEdit* TxtContenance2;
-    QLineEdit* TxtEauTotL3;
-    QLineEdit* TxtEauTot3;
-    QLabel* LblMauvaisDos2;
-    QLabel* LblPlageDosage;
-    QLabel* LblErrVolBet2;
-    QLabel* LblErrCont2;
-    QLabel* Lab13;
-    QPushButton* CmdCalcul2;
-    QPushButton* CmdEffacer2;
-    QPushButton* CmdRetour2;
-    QPushButton* CmdAideInfoMortier;
-    QPushButton* CmdImprimer2;
+    PriceSource prices_;
+    QLabel* LblMauvaisDos2 = nullptr;
+    QLabel* LblPlageDosage = nullptr;
+    QLabel* Lab13 = nullptr;
+    InputChecks checks_;
     calc::MaterialPrices pricesUsed_;  // by the results shown, for the printed page
 };
 

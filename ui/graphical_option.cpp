@@ -6,8 +6,7 @@
 
 namespace ui {
 
-GraphicalOption::GraphicalOption(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent) {
+GraphicalOption::GraphicalOption(QWidget* parent) : QPushButton(parent) {
     setCheckable(true);
     setAutoExclusive(true);
 }

@@ -9,7 +9,7 @@ namespace ui {
 class GraphicalOption : public QPushButton {
     Q_OBJECT
   public:
-    GraphicalOption(const QString& caption, QWidget* parent);
+    explicit GraphicalOption(QWidget* parent);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

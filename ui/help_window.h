@@ -1,37 +1,34 @@
-// What the three help windows share: built from their table, placed beside their anchor
-// when created, and closed by "Quitter les infos" (hidden, then destroyed).
+// A help window (the menu's, the concrete window's or the mortar window's, by its table): built
+// from its table, placed beside the window it explains when created, printed by "IMPRIMER" and
+// closed by "Quitter les infos" (hidden, then destroyed).
 #pragma once
 
 #include <QWidget>
 
-#include "ui/screen.h"
-
-class QPushButton;
+#include "ui/screens.h"
 
 namespace ui {
 
 class HelpWindow : public QWidget {
     Q_OBJECT
   public:
+    HelpWindow(const HelpScreen& screen, QWidget* anchor);
+
+    // Placement beside the anchor, once, as the window is created.
     void Form_Load();
+    void CmdImp_Click();
+    void CmdQuit_Click();
+
+  signals:
+    // Hidden and about to be destroyed: the next "INFOS" makes a new one.
+    void Closed();
 
   protected:
-    HelpWindow(const WindowDef& def, QWidget* anchor, const char* printButton,
-               const char* quitButton);
-
-    // Hides the window and destroys it once the current event is handled.
-    void Close();
     void closeEvent(QCloseEvent* event) override;
-    // Each window forgets its single instance and closes.
-    virtual void Quit() = 0;
-
-    QPushButton* printButton() const { return printButton_; }
-    QPushButton* quitButton() const { return quitButton_; }
 
   private:
+    const HelpScreen& screen_;
     QWidget* anchor_;
-    QPushButton* printButton_;
-    QPushButton* quitButton_;
 };
 
 }  // namespace ui

@@ -3,11 +3,22 @@
 // on its right otherwise.
 #include "ui/placement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
+
+#include "ui/look.h"
 
 namespace ui {
 
 namespace {
+
+TwipsRect OuterTwips(const QWidget* window) {
+    const QRect outer = window->frameGeometry();
+    return {float(Twips(outer.left())), float(Twips(outer.top())), float(Twips(outer.width())),
+            float(Twips(outer.height()))};
+}
 
 // Up until the bottom is on the screen, but never above its top, and never down.
 float KeepBottomOnScreen(float top, float height, float screenHeight) {
@@ -38,6 +49,32 @@ HelpPlacement PlaceHelp(const TwipsRect& anchor, const TwipsRect& help, float sc
         placement.anchorLeft = screenWidth - help.width - anchor.width - 10;
     placement.helpLeft = anchor.width + placement.anchorLeft;
     return placement;
+}
+
+void PlaceBesideAnchor(QWidget* help, QWidget* anchor) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const TwipsRect anchorRect = OuterTwips(anchor);
+    const HelpPlacement placement = PlaceHelp(
+        anchorRect, OuterTwips(help), float(Twips(screen.width())), float(Twips(screen.height())));
+    // The top first, then the anchor when it moves, then the help window's left.
+    help->move(help->pos().x(), Px(placement.helpTop));
+    if (placement.anchorLeft != anchorRect.left)
+        anchor->move(Px(placement.anchorLeft), anchor->frameGeometry().top());
+    help->move(Px(placement.helpLeft), Px(placement.helpTop));
+}
+
+void CentreOnScreen(QWidget* window) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect outer = window->frameGeometry();
+    const float top = (float(Twips(screen.height())) - float(Twips(outer.height()))) / 2;
+    const float left = (float(Twips(screen.width())) - float(Twips(outer.width()))) / 2;
+    window->move(Px(left), Px(top));
+}
+
+void BringToFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 }  // namespace ui

@@ -1,20 +1,26 @@
-// Printing a window as displayed: its buttons hidden and, on a calculator, its print colours;
-// the image goes to the installed WindowPrinter, then the fixed screen look comes back.
+// Printing a window as displayed: its buttons hidden and, on a calculator, its print colours,
+// all read from the rows of its table; the page goes to the installed WindowPrinter, then each
+// control gets back the look its row gives.
 #pragma once
 
 #include <QString>
 #include <functional>
 
+#include "ui/screen.h"
 #include "ui/window_printer.h"
 
 class QWidget;
 
 namespace ui {
 
-// Prints one of the five windows with a print button (Form1, Form3 and the three help
-// windows), known by its name, with the footnote under its image; on failure the window is
-// restored, then the failure handler runs.
-void PrintWindow(QWidget* window, const QString& footnote = {});
+struct PrintRequest {
+    QString footnote;       // printed under the image; none when empty
+    bool noteOpen = false;  // the information note is open: its button comes back afterwards
+};
+
+// Prints a window built from def; on failure the window is restored, then the failure handler
+// runs.
+void PrintWindow(QWidget* window, const WindowDef& def, const PrintRequest& request);
 
 // Runs after a failed print, once the window has its screen look back, with the page that
 // was not printed.

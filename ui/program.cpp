@@ -1,38 +1,26 @@
-// The single instance of each window, the start-up through Form1's Form_Load, the mortar
-// window built once the menu is on screen, the help windows created on demand, and the
-// destruction of every window at the exit.
+// Program wires the windows' signals: the menu's choices open a calculator or its help, a
+// calculator's "RETOUR" brings the menu back, "INFOS" opens the help of the window that asks,
+// a calculator gets its prices from the menu, and the exit destroys every window in order.
 #include "ui/program.h"
 
+#include <QCoreApplication>
 #include <QEvent>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
-#include "ui/form_aide_beton.h"
-#include "ui/form_aide_menu.h"
-#include "ui/form_aide_mortier.h"
-#include "ui/look.h"
+#include "ui/help_window.h"
+#include "ui/placement.h"
 
 namespace ui {
 namespace {
-
-template <class Help>
-void ShowHelp(QPointer<Help>& help) {
-    if (!help) {
-        help = new Help;
-        help->Form_Load();
-    }
-    help->show();
-    help->raise();
-}
 
 // Runs an action once a window has painted itself for the first time, and never if the window
 // is destroyed before.
 class AfterFirstPaint : public QObject {
   public:
-    AfterFirstPaint(QWidget* window, void (*action)()) : QObject(window), action_(action) {
+    AfterFirstPaint(QWidget* window, std::function<void()> action)
+        : QObject(window), action_(std::move(action)) {
         window->installEventFilter(this);
     }
 
@@ -48,7 +36,7 @@ class AfterFirstPaint : public QObject {
     }
 
   private:
-    void (*action_)();
+    std::function<void()> action_;
 };
 
 template <class Window>
@@ -59,63 +47,93 @@ void Destroy(QPointer<Window>& window) {
 
 }  // namespace
 
-Forms& Windows() {
-    static Forms forms;
-    return forms;
+Program::Program() = default;
+
+Program::~Program() {
+    DestroyWindows();
 }
 
-void StartProgram() {
-    Module1::InfoNoteShown = 0;
-    Windows().form1 = new Form1;
-    Windows().form1->Form_Load();
+void Program::Start() {
+    form1_ = new Form1([this] { return PricesForCalculator(); });
+    Wire(form1_);
+    form2_ = new Form2;
+    connect(form2_, &Form2::ConcreteChosen, this, [this] { form1_->OpenFromMenu(); });
+    connect(form2_, &Form2::MortarChosen, this, [this] { MortarWindow()->OpenFromMenu(); });
+    connect(form2_, &Form2::HelpRequested, this,
+            [this] { ShowHelp(aideMenu_, AideMenuScreen(), form2_); });
+    connect(form2_, &Form2::PricesEdited, this, [this] {
+        form1_->SetResultAreaVisible(false);
+        if (form3_) form3_->SetResultAreaVisible(false);
+    });
+    // Queued: the menu is not destroyed under the timer that ends its monogram.
+    connect(form2_, &Form2::ExitPlayed, this, &Program::End, Qt::QueuedConnection);
+    CentreOnScreen(form2_);
+    form2_->show();
+    form2_->HideStartLabels();
+    form1_->hide();
+    new AfterFirstPaint(form2_, [this] { MortarWindow(); });
 }
 
-Form3* MortarWindow() {
-    QPointer<Form3>& form3 = Windows().form3;
-    if (!form3) {
-        form3 = new Form3;  // a new window is hidden
-        QObject::connect(Windows().form2, &Form2::PricesEdited, form3,
-                         [form3 = form3.data()] { form3->SetResultAreaVisible(false); });
+Form3* Program::MortarWindow() {
+    if (!form3_) {
+        form3_ = new Form3([this] { return PricesForCalculator(); });  // a new window is hidden
+        Wire(form3_);
     }
-    return form3;
+    return form3_;
 }
 
-void CreateMortarWindowAfterFirstPaint(QWidget* menu) {
-    new AfterFirstPaint(menu, [] { MortarWindow(); });
+void Program::Wire(Form1* concrete) {
+    connect(concrete, &Form1::MenuRequested, this, [this] { BackToMenu(form1_); });
+    connect(concrete, &Form1::HelpRequested, this,
+            [this] { ShowHelp(aideBeton_, AideBetonScreen(), form1_); });
 }
 
-void DestroyWindows() {
-    Forms& forms = Windows();
-    Destroy(forms.form1);
-    Destroy(forms.form2);
-    Destroy(forms.form3);
-    Destroy(forms.aideBeton);
-    Destroy(forms.aideMortier);
-    Destroy(forms.aideMenu);
+void Program::Wire(Form3* mortar) {
+    connect(mortar, &Form3::MenuRequested, this, [this] { BackToMenu(form3_); });
+    connect(mortar, &Form3::HelpRequested, this,
+            [this] { ShowHelp(aideMortier_, AideMortierScreen(), form3_); });
 }
 
-void CentreOnScreen(QWidget* window) {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QRect outer = window->frameGeometry();
-    const float top = (float(Twips(screen.height())) - float(Twips(outer.height()))) / 2;
-    const float left = (float(Twips(screen.width())) - float(Twips(outer.width()))) / 2;
-    window->move(Px(left), Px(top));
+void Program::BackToMenu(QWidget* calculator) {
+    BringToFront(form2_);
+    calculator->hide();
+    form2_->HideErrorLabels();
 }
 
-void BringToFront(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
+void Program::ShowHelp(QPointer<HelpWindow>& help, const HelpScreen& screen, QWidget* anchor) {
+    if (!help) {
+        help = new HelpWindow(screen, anchor);
+        // Forgotten as it closes: "INFOS" pressed before it is gone makes a new one.
+        connect(help, &HelpWindow::Closed, this, [&help] { help = nullptr; });
+        help->Form_Load();
+    }
+    help->show();
+    help->raise();
 }
 
-void ShowAideMenu() {
-    ShowHelp(Windows().aideMenu);
+std::optional<calc::MaterialPrices> Program::PricesForCalculator() {
+    return form2_->CheckedPrices();
 }
-void ShowAideBeton() {
-    ShowHelp(Windows().aideBeton);
+
+void Program::End() {
+    DestroyWindows();
+    QCoreApplication::exit(0);
 }
-void ShowAideMortier() {
-    ShowHelp(Windows().aideMortier);
+
+QWidget* Program::Window(const QString& name) const {
+    QWidget* const all[] = {form1_, form2_, form3_, aideMenu_, aideBeton_, aideMortier_};
+    for (QWidget* window : all)
+        if (window && window->objectName() == name) return window;
+    return nullptr;
+}
+
+void Program::DestroyWindows() {
+    Destroy(form1_);
+    Destroy(form2_);
+    Destroy(form3_);
+    Destroy(aideBeton_);
+    Destroy(aideMortier_);
+    Destroy(aideMenu_);
 }
 
 }  // namespace ui

@@ -1,8 +1,22 @@
-// The program's windows: the single instance of each, start-up, centring and the exit.
-// Form1 is the start-up window; its Form_Load creates the menu, then the mortar window.
+// The program: the one owner of the six windows, which creates them, wires what each asks for
+// to the window that answers, and destroys them at the exit.
+//
+// Glossary, for the names the windows and controls keep from the program's first design:
+//   Form1            the concrete calculator; Form2 the menu; Form3 the mortar calculator
+//   FormAideMenu, FormAideBeton, FormAideMortier   the help windows of those three
+//   Cmd... buttons, Txt... text boxes, Lbl/Label/Lab... labels, Opt/Option... option buttons
+//   Label29 (Form1), Lab13 (Form3)   "avec le transport", shown when a transport price counts
+//   LblMauvaisDos, LblMauvaisDos2    "Mauvais dosage"; LblErr...   a refused input or price
+//   LblPlageDosage1, LblPlageDosage  the accepted dosage range; OptDose1-4 the mortar ranges
+//   InfoNoteShown   1 while the concrete window's note about water (LblInfo) is open
+//   ..._Click       the handler of a button, named after its window and control
 #pragma once
 
+#include <QObject>
 #include <QPointer>
+#include <optional>
+
+#include "calc/prices.h"
 
 class QWidget;
 
@@ -11,48 +25,43 @@ namespace ui {
 class Form1;
 class Form2;
 class Form3;
-class FormAideMenu;
-class FormAideBeton;
-class FormAideMortier;
+class HelpWindow;
+struct HelpScreen;
 
-// A null pointer is an absent window.
-struct Forms {
-    QPointer<Form1> form1;
-    QPointer<Form2> form2;
-    QPointer<Form3> form3;
-    QPointer<FormAideMenu> aideMenu;
-    QPointer<FormAideBeton> aideBeton;
-    QPointer<FormAideMortier> aideMortier;
+class Program : public QObject {
+    Q_OBJECT
+  public:
+    Program();
+    ~Program() override;
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // The start-up (the concrete window's Form_Load): the menu centred and shown, the concrete
+    // window hidden; the mortar window is built hidden once the menu has been painted.
+    void Start();
+
+    // One of the six windows by its name, or null when it is absent.
+    QWidget* Window(const QString& name) const;
+
+    // Destroys every existing window in the exit's order: Form1, Form2, Form3, then the help
+    // windows of the concrete window, the mortar window and the menu.
+    void DestroyWindows();
+
+  private:
+    Form3* MortarWindow();
+    void Wire(Form1* concrete);
+    void Wire(Form3* mortar);
+    void BackToMenu(QWidget* calculator);
+    void ShowHelp(QPointer<HelpWindow>& help, const HelpScreen& screen, QWidget* anchor);
+    std::optional<calc::MaterialPrices> PricesForCalculator();
+    void End();
+
+    QPointer<Form1> form1_;
+    QPointer<Form2> form2_;
+    QPointer<Form3> form3_;
+    QPointer<HelpWindow> aideMenu_;
+    QPointer<HelpWindow> aideBeton_;
+    QPointer<HelpWindow> aideMortier_;
 };
-
-Forms& Windows();
-
-// Creates the start-up window, which shows the centred menu.
-void StartProgram();
-
-// The mortar window, created hidden the first time it is needed: at the latest right after
-// the menu is first painted, so that building it does not delay the menu.
-Form3* MortarWindow();
-void CreateMortarWindowAfterFirstPaint(QWidget* menu);
-
-// Destroys every existing window in the exit's order: Form1, Form2, Form3, then the help
-// windows for the concrete window, the mortar window and the menu.
-void DestroyWindows();
-
-// Centres a window's outer rectangle on the whole screen, in single-precision twips.
-void CentreOnScreen(QWidget* window);
-
-// Shows a window (never modal) in front of the others.
-void BringToFront(QWidget* window);
-
-// Shows the help window of an anchor, creating and placing it when absent.
-void ShowAideMenu();
-void ShowAideBeton();
-void ShowAideMortier();
-
-namespace Module1 {
-// 1 while the concrete window's information note is shown, 0 otherwise.
-inline int InfoNoteShown = 0;
-}  // namespace Module1
 
 }  // namespace ui

@@ -1,5 +1,6 @@
-// Builds a window's widgets from its table: kind, geometry, colours, font, visibility,
-// selection, stacking, tab order, names for screen readers and the "Entrée" key.
+// Builds a window's widgets from its table, row by row: kind, name, geometry, colours, font,
+// text, visibility and selection; then the stacking, the focus order, what a screen reader says
+// and the "Entrée" key, all read from the same rows.
 #include "ui/screen.h"
 
 #include <QFrame>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
+#include <algorithm>
 
 #include "ui/caption_label.h"
 #include "ui/graphical_option.h"
@@ -23,114 +25,144 @@ QWidget* MakeLabel(const ControlDef& def, QWidget* parent) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop |
                         ((def.look.style & Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
-    if (def.text) label->setText(QString::fromUtf8(def.text));
     return label;
 }
 
 QWidget* MakeTextBox(const ControlDef& def, QWidget* parent) {
-    auto* box = (def.state & Result) ? new ResultBox(parent) : new QLineEdit(parent);
+    const bool result = !std::holds_alternative<std::monostate>(def.field);
+    QLineEdit* box = result ? new ResultBox(parent) : new QLineEdit(parent);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return box;
 }
 
-QWidget* MakeButton(const ControlDef& def, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(def.text), parent);
-    button->setAutoDefault(false);
-    SetForeground(button, kBlack);
-    return button;
-}
-
 QWidget* MakeOption(const ControlDef& def, QWidget* parent) {
     QAbstractButton* option = nullptr;
-    if (def.look.style & Graphical) {
-        option = new GraphicalOption(QString::fromUtf8(def.text), parent);
-        SetForeground(option, kBlack);
-    } else {
-        option = new QRadioButton(QString::fromUtf8(def.text), parent);
-    }
-    option->setChecked(def.state & Selected);
+    if (def.look.style & Graphical)
+        option = new GraphicalOption(parent);
+    else
+        option = new QRadioButton(parent);
+    option->setChecked(def.flags & Selected);
     return option;
 }
 
-QWidget* MakeFrame(const ControlDef&, QWidget* parent) {
-    auto* frame = new QFrame(parent);
-    frame->setFrameShape(QFrame::NoFrame);
-    return frame;
+QWidget* MakeWidget(const ControlDef& def, QWidget* parent) {
+    switch (def.kind) {
+        case Kind::Label:
+            return MakeLabel(def, parent);
+        case Kind::TextBox:
+            return MakeTextBox(def, parent);
+        case Kind::Button: {
+            auto* button = new QPushButton(parent);
+            button->setAutoDefault(false);
+            return button;
+        }
+        case Kind::Option:
+            return MakeOption(def, parent);
+        case Kind::Frame: {
+            auto* frame = new QFrame(parent);
+            frame->setFrameShape(QFrame::NoFrame);
+            return frame;
+        }
+        case Kind::Line:
+            return new LineWidget(QPoint(Px(def.left), Px(def.top)),
+                                  QPoint(Px(def.width), Px(def.height)),
+                                  (def.look.style & Wide) ? 2 : 1, parent);
+    }
+    return nullptr;
+}
+
+void SetText(QWidget* widget, const Caption& text) {
+    if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
+        if (text.plain)
+            label->setText(QString::fromUtf8(text.plain));
+        else
+            label->setParts(text.parts);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(QString::fromUtf8(text.plain));
+    }
+}
+
+void SetFont(QWidget* widget, const Look& look) {
+    if (look.points <= 0) return;
+    const QFont font = ArialFont(look.points, look.style & Bold, look.style & Italic);
+    if (auto* result = qobject_cast<ResultBox*>(widget))
+        result->setDesignFont(font);
+    else
+        widget->setFont(font);
 }
 
 QWidget* MakeControl(const ControlDef& def, QWidget* parent) {
-    QWidget* widget = nullptr;
-    switch (def.kind) {
-        case Kind::Label:
-            widget = MakeLabel(def, parent);
-            break;
-        case Kind::TextBox:
-            widget = MakeTextBox(def, parent);
-            break;
-        case Kind::Button:
-            widget = MakeButton(def, parent);
-            break;
-        case Kind::Option:
-            widget = MakeOption(def, parent);
-            break;
-        case Kind::Frame:
-            widget = MakeFrame(def, parent);
-            break;
-        case Kind::Line: {
-            auto* line = new LineWidget(QPoint(Px(def.left), Px(def.top)),
-                                        QPoint(Px(def.width), Px(def.height)),
-                                        (def.look.style & Wide) ? 2 : 1, parent);
-            line->setLineColor(ToColor(def.look.fore));
-            widget = line;
-            break;
-        }
-    }
+    QWidget* widget = MakeWidget(def, parent);
+    // Named before anything else, so that whatever reacts to it (a screen reader) knows it.
     widget->setObjectName(QString::fromLatin1(def.name));
-    if (def.kind != Kind::Line) {
+    if (def.kind != Kind::Line)
         widget->setGeometry(PxRect(def.left, def.top, def.width, def.height));
-        // Text on a background of its own is black unless the row says otherwise.
-        const Rgb fore =
-            def.look.back != kDefault && def.look.fore == kDefault ? kBlack : def.look.fore;
-        if (fore != kDefault) SetForeground(widget, fore);
-        if (def.look.back != kDefault) SetBackground(widget, def.look.back);
-        if (def.look.points > 0) {
-            const QFont font =
-                ArialFont(def.look.points, def.look.style & Bold, def.look.style & Italic);
-            if (auto* result = qobject_cast<ResultBox*>(widget))
-                result->setDesignFont(font);
-            else
-                widget->setFont(font);
-        }
-    }
-    if (def.state & Hidden) widget->setVisible(false);
+    ApplyRowColours(widget, def);
+    SetFont(widget, def.look);
+    SetText(widget, def.text);
+    if (def.flags & Hidden) widget->setVisible(false);
     return widget;
+}
+
+void SetWindowColours(QWidget* window, const WindowDef& def) {
+    if (def.back == kDefault) return;
+    SetBackground(window, def.back);
+    SetForeground(window, def.fore == kDefault ? kBlack : def.fore);
 }
 
 // A caption as a name is spoken: no leading, trailing or repeated spaces, no final colon.
 QString SpokenCaption(const QWidget* window, const char* label) {
-    QString caption = Child<QLabel>(window, label)->text().simplified();
+    QString caption = Find<QLabel>(window, label)->text().simplified();
     if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
     return caption.trimmed();
 }
 
-void NameControls(QWidget* window, std::span<const AccessibleName> names) {
-    for (const AccessibleName& named : names) {
-        QStringList parts;
-        for (const char* label : named.labels)
-            if (label) parts << SpokenCaption(window, label);
-        Child<QWidget>(window, named.control)->setAccessibleName(parts.join(QStringLiteral(", ")));
-    }
+void Speak(QWidget* window, const ControlDef& def) {
+    QWidget* control = FindControl(window, def.name);
+    QStringList parts;
+    for (const char* label : def.speech.captions)
+        if (label) parts << SpokenCaption(window, label);
+    if (def.speech.name)
+        control->setAccessibleName(QString::fromUtf8(def.speech.name));
+    else if (!parts.isEmpty())
+        control->setAccessibleName(parts.join(QStringLiteral(", ")));
+    if (def.speech.description)
+        control->setAccessibleDescription(QString::fromUtf8(def.speech.description));
+}
+
+void SetFocusOrder(QWidget* window, const WindowDef& def) {
+    std::vector<const ControlDef*> stops;
+    for (const ControlDef& row : def.controls)
+        if (row.tab > 0) stops.push_back(&row);
+    std::ranges::sort(stops, {}, &ControlDef::tab);
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(FindControl(window, stops[i - 1]->name),
+                             FindControl(window, stops[i]->name));
+    // As the window is first shown, the focus is on the first control of its focus order.
+    if (!stops.empty()) FindControl(window, stops.front()->name)->setFocus();
 }
 
 void ConnectEnterKey(QWidget* window, const WindowDef& def) {
-    if (!def.enterButton) return;
-    auto* button = Child<QAbstractButton>(window, def.enterButton);
-    for (const char* box : def.enterBoxes)
-        QObject::connect(Child<QLineEdit>(window, box), &QLineEdit::returnPressed, button,
+    if (!def.defaultButton) return;
+    auto* button = Find<QAbstractButton>(window, def.defaultButton);
+    for (const ControlDef* input : RowsWith(def, Input))
+        QObject::connect(Find<QLineEdit>(window, input->name), &QLineEdit::returnPressed, button,
                          &QAbstractButton::click);
 }
 
 }  // namespace
+
+void ApplyRowColours(QWidget* widget, const ControlDef& row) {
+    if (auto* line = qobject_cast<LineWidget*>(widget)) {
+        line->setLineColor(ToColor(row.look.fore));
+        return;
+    }
+    // Text on a background of its own is black unless the row says otherwise, whatever the theme.
+    const bool fixedBack = row.look.back != kDefault;
+    const Rgb fore = fixedBack && row.look.fore == kDefault ? kBlack : row.look.fore;
+    if (fore != kDefault) SetForeground(widget, fore);
+    if (fixedBack) SetBackground(widget, row.look.back);
+}
 
 void BuildWindow(QWidget* window, const WindowDef& def) {
     window->setObjectName(QString::fromLatin1(def.name));
@@ -138,32 +170,40 @@ void BuildWindow(QWidget* window, const WindowDef& def) {
     window->setFixedSize(Px(def.width), Px(def.height));
     // A window that fixes its background fixes every colour: no theme shows through.
     if (def.back != kDefault) window->setPalette(FixedPalette());
-    if (def.fore != kDefault) SetForeground(window, def.fore);
-    if (def.back != kDefault) SetBackground(window, def.back);
+    SetWindowColours(window, def);
     if (def.fontPoints > 0) window->setFont(ArialFont(def.fontPoints, false, false));
 
     QWidget* frame = nullptr;
-    for (const ControlDef& control : def.controls) {
-        QWidget* widget = MakeControl(control, (control.state & InFrame) ? frame : window);
-        if (control.kind == Kind::Frame) frame = widget;
+    for (const ControlDef& row : def.controls) {
+        QWidget* widget = MakeControl(row, (row.flags & InFrame) ? frame : window);
+        if (row.kind == Kind::Frame) frame = widget;
     }
-    for (const LongCaption& caption : def.longCaptions)
-        Child<CaptionLabel>(window, caption.control)->setParts(caption.parts);
-    for (const ControlDef& control : def.controls)
-        if (control.state & Above)
-            window->findChild<QWidget*>(QString::fromLatin1(control.name))->raise();
-    for (std::size_t i = 1; i < def.tabOrder.size(); ++i)
-        QWidget::setTabOrder(window->findChild<QWidget*>(QString::fromLatin1(def.tabOrder[i - 1])),
-                             window->findChild<QWidget*>(QString::fromLatin1(def.tabOrder[i])));
-    // As the window is first shown, the focus is on the first control of its focus order.
-    if (!def.tabOrder.empty()) Child<QWidget>(window, def.tabOrder.front())->setFocus();
-    NameControls(window, def.accessibleNames);
+    for (const ControlDef* row : RowsWith(def, Above)) FindControl(window, row->name)->raise();
+    SetFocusOrder(window, def);
+    for (const ControlDef& row : def.controls) Speak(window, row);
     ConnectEnterKey(window, def);
 }
 
-void SetGroupVisible(QWidget* window, std::span<const char* const> names, bool visible) {
-    for (const char* name : names)
-        window->findChild<QWidget*>(QString::fromLatin1(name))->setVisible(visible);
+void RestoreWindowColours(QWidget* window, const WindowDef& def) {
+    SetWindowColours(window, def);
+}
+
+std::vector<const ControlDef*> RowsWith(const WindowDef& def, unsigned flag) {
+    std::vector<const ControlDef*> rows;
+    for (const ControlDef& row : def.controls)
+        if (row.flags & flag) rows.push_back(&row);
+    return rows;
+}
+
+void SetGroupVisible(QWidget* window, const WindowDef& def, unsigned flag, bool visible) {
+    for (const ControlDef* row : RowsWith(def, flag))
+        FindControl(window, row->name)->setVisible(visible);
+}
+
+QWidget* FindControl(const QWidget* window, const char* name) {
+    auto* control = window->findChild<QWidget*>(QString::fromLatin1(name));
+    if (!control) qFatal("%s has no control named %s", qPrintable(window->objectName()), name);
+    return control;
 }
 
 }  // namespace ui

@@ -1,13 +1,19 @@
-// Windows described as data: one row per control, in twips, built into widgets in a loop.
-// Each window module owns its table; BuildWindow turns it into named child widgets that the
-// window class then finds by name.
+// Windows described as data: one row per control, in twips, holding every fact about that
+// control (geometry, look, start state, focus order, groups, print role, the result it shows,
+// what a screen reader says). BuildWindow turns a table into named child widgets; every list a
+// window needs (its result area, what "X" empties, what printing hides) is read from the rows.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <cstddef>
 #include <span>
+#include <variant>
+#include <vector>
 
+#include "calc/concrete.h"
+#include "calc/mortar.h"
 #include "ui/look.h"
 
 namespace ui {
@@ -16,24 +22,34 @@ enum class Kind { Label, TextBox, Button, Option, Frame, Line };
 
 // Look flags.
 enum : unsigned { Bold = 1, Italic = 2, Centred = 4, Graphical = 8, Wide = 16 };
-// State flags: hidden when created, selected option, inside the last frame, stacked above,
-// a text box that shows a result.
-enum : unsigned { Hidden = 1, Selected = 2, InFrame = 4, Above = 8, Result = 16 };
+
+// What a row says of its control beyond its look.
+enum : unsigned {
+    Hidden = 1,       // hidden when the window is created
+    Selected = 2,     // the option selected when the window is created
+    InFrame = 4,      // inside the last frame above it in the table
+    Above = 8,        // stacked above the controls it overlaps
+    ResultArea = 16,  // hidden and shown with the window's results
+    Input = 32,       // typed by the user: Enter presses the window's default button
+    Alert = 64,       // a refusal, announced to a screen reader when it shows
+    EmptiedByRefusal = 128,
+};
+
+// What printing does to a control; afterwards it gets back the look of its row.
+enum class Print : unsigned char {
+    Kept,        // printed as shown
+    Paper,       // black on the paper colour
+    PaperBack,   // on the paper colour (a frame)
+    BlackLine,   // a rule drawn black
+    Hidden,      // not printed (the buttons)
+    NoteButton,  // not printed, and shown afterwards only while its note is open
+};
 
 struct Look {
-    Rgb fore = kDefault;
+    Rgb fore = kDefault;  // kDefault on a fixed background: black
     Rgb back = kDefault;
     double points = 0;  // 0: the window's font
     unsigned style = 0;
-};
-
-struct ControlDef {
-    Kind kind;
-    const char* name;
-    const char* text;              // nullptr: a long caption given apart
-    int left, top, width, height;  // lines: x1, y1, x2, y2
-    Look look;
-    unsigned state = 0;
 };
 
 // A caption made of sentences, each followed by a run of spaces that ends its line.
@@ -42,16 +58,38 @@ struct TextPart {
     int spacesAfter;
 };
 
-struct LongCaption {
-    const char* control;
+// A control's text: plain, or sentences that each start a line.
+struct Caption {
+    constexpr Caption(const char* plainText) : plain(plainText) {}
+    template <std::size_t N>
+    constexpr Caption(const TextPart (&sentences)[N]) : parts(sentences) {}
+    const char* plain = nullptr;
     std::span<const TextPart> parts;
 };
 
-// What a screen reader calls a text box: the captions of the labels that name it (its row,
-// then its column, then its block where a row and a column recur), trimmed, joined by ", ".
-struct AccessibleName {
-    const char* control;
-    std::array<const char*, 3> labels;  // unused places are null
+// The result a text box shows, written with the field's pattern.
+using Field = std::variant<std::monostate, double calc::ConcreteMix::*, double calc::MortarMix::*>;
+
+// What a screen reader says of a control: a name of its own, or the captions of the labels
+// that name it (its row, its column, its block), trimmed and joined; and a description.
+struct Speech {
+    const char* name = nullptr;
+    std::array<const char*, 3> captions = {};
+    const char* description = nullptr;
+};
+
+struct ControlDef {
+    Kind kind;
+    const char* name;
+    Caption text;
+    int left, top, width, height;  // lines: x1, y1, x2, y2
+    Look look;
+    unsigned flags = 0;
+    Print print = Print::Kept;
+    int tab = 0;    // place in the focus order from 1; 0: not a tab stop
+    int clear = 0;  // place among what "X" empties (a label is hidden) from 1; 0: untouched
+    Field field = {};
+    Speech speech = {};
 };
 
 struct WindowDef {
@@ -61,27 +99,36 @@ struct WindowDef {
     Rgb fore, back;
     double fontPoints;  // 0: none of its own
     std::span<const ControlDef> controls;
-    std::span<const LongCaption> longCaptions;
-    std::span<const char* const> tabOrder;
-    std::span<const AccessibleName> accessibleNames = {};
-    // "Entrée" in one of these text boxes presses the button enterButton.
-    std::span<const char* const> enterBoxes = {};
-    const char* enterButton = nullptr;
+    const char* defaultButton = nullptr;  // pressed by "Entrée" in an input box
+    bool printColours = false;            // the window itself goes black on paper to print
 };
 
 void BuildWindow(QWidget* window, const WindowDef& def);
 
-// Shows or hides every named control of a window, in order.
-void SetGroupVisible(QWidget* window, std::span<const char* const> names, bool visible);
+// The window's own colours as its table gives them.
+void RestoreWindowColours(QWidget* window, const WindowDef& def);
 
-}  // namespace ui
+// The colours of a control as its row gives them, on a window built from its table.
+void ApplyRowColours(QWidget* widget, const ControlDef& row);
 
-namespace ui {
+// A window's rows that have a flag, in table order.
+std::vector<const ControlDef*> RowsWith(const WindowDef& def, unsigned flag);
 
-// A named control of a built window; the tables guarantee it exists.
+// Shows or hides every control of a window whose row has the flag.
+void SetGroupVisible(QWidget* window, const WindowDef& def, unsigned flag, bool visible);
+
+// A named control of a built window; a name that the window lacks stops the program at once,
+// so that a misspelt name fails where it is first used, never later as a null pointer.
+QWidget* FindControl(const QWidget* window, const char* name);
+
 template <class T>
-T* Child(const QWidget* window, const char* name) {
-    return window->findChild<T*>(QString::fromLatin1(name));
+T* Find(const QWidget* window, const char* name) {
+    QWidget* control = FindControl(window, name);
+    T* typed = qobject_cast<T*>(control);
+    if (!typed)
+        qFatal("%s.%s is a %s, not a %s", qPrintable(window->objectName()), name,
+               control->metaObject()->className(), T::staticMetaObject.className());
+    return typed;
 }
 
 }  // namespace ui

@@ -1,20 +1,27 @@
-// The six window tables and the two result areas hidden and shown as one.
+// The six window tables.
 #pragma once
 
-#include <span>
+#include <array>
 
 #include "ui/screen.h"
 
 namespace ui {
 
-const WindowDef& Form1Screen();
-const WindowDef& Form2Screen();
-const WindowDef& Form3Screen();
-const WindowDef& AideMenuScreen();
-const WindowDef& AideBetonScreen();
-const WindowDef& AideMortierScreen();
+const WindowDef& Form1Screen();  // the concrete window
+const WindowDef& Form2Screen();  // the menu
+const WindowDef& Form3Screen();  // the mortar window
 
-std::span<const char* const> ConcreteResultArea();  // 45 controls of Form1
-std::span<const char* const> MortarResultArea();    // 39 controls of Form3
+// A help window's table and its two buttons.
+struct HelpScreen {
+    const WindowDef& window;
+    const char* printButton;
+    const char* quitButton;
+};
+const HelpScreen& AideMenuScreen();     // beside the menu
+const HelpScreen& AideBetonScreen();    // beside the concrete window
+const HelpScreen& AideMortierScreen();  // beside the mortar window
+
+// All six, the menu first.
+std::array<const WindowDef*, 6> AllScreens();
 
 }  // namespace ui

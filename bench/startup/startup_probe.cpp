@@ -3,7 +3,6 @@
 
 #include "bench/startup/first_paint.h"
 #include "ui/font_loader.h"
-#include "ui/form2.h"
 #include "ui/look.h"
 #include "ui/program.h"
 
@@ -12,7 +11,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     fonts.Wait();
     ui::InitApplicationLook();
-    ui::StartProgram();
-    startup::ExitAfterFirstPaint(ui::Windows().form2);
+    ui::Program program;
+    program.Start();
+    startup::ExitAfterFirstPaint(program.Window(QStringLiteral("Form2")));
     return QApplication::exec();
 }

@@ -4,7 +4,8 @@
 set -euo pipefail
 export LC_ALL=C
 
-karvo=${1:?usage: session.sh path/to/karvo}
+karvo=${1:?usage: session.sh path/to/karvo path/to/karvo_layout}
+layout=${2:?usage: session.sh path/to/karvo path/to/karvo_layout}
 started=$(date +%s.%N)
 work=$(mktemp -d)
 xvfb_pid=
@@ -24,29 +25,23 @@ fail() {
 }
 step() { echo "e2e: $*"; }
 
-# Controls in twips (left top width height) from the window tables, relative to the client area;
-# option buttons of a frame already have the frame's offset added.
-declare -A at=(
-  [TxtPrixCiment]="6240 4200 1335 375" [TxtPrixSable]="6240 4800 1335 375"
-  [TxtPrixGravier]="6240 5400 1335 375" [TxtPrixTransport]="6240 6000 1335 375"
-  [Option2]="6720 3120 735 495" [CmdOk]="6240 6960 1335 375" [CmdQuitter]="360 6960 1215 375"
-  [TxtDosage]="7920 1680 1095 390" [TxtVolume]="7920 2160 1095 375"
-  [TxtContenance]="7920 2640 1095 405" [CmdCalcul]="7440 7440 1575 375"
-  [TxtPrixAchat]="4200 6720 2295 420" [TxtTempsTm]="2640 8040 495 420"
-  [CmdRetour1]="240 7440 1335 375"
-  [TxtDosage2]="8280 3360 1095 405" [TxtVolMortier]="8280 3960 1095 405"
-  [TxtContenance2]="8280 4560 1095 405" [CmdCalcul2]="7800 8760 1575 375"
-  [LblMauvaisDos2]="120 3360 2175 375" [TxtTempsTm3]="2520 9360 495 495"
-  [CmdAideInfoMortier]="4800 8760 975 375" [CmdRetour2]="120 8760 1335 375"
-  [CmdQuitInfoMortier]="3360 9360 1935 495"
-)
+# Where each control lies in its window, in pixels, as the program's own tables say.
+declare -A at=()
+while read -r _ control x y w h; do
+  # A name that several windows use cannot be clicked by name alone.
+  if [ -n "${at[$control]:-}" ]; then at[$control]=ambiguous; else at[$control]="$x $y $w $h"; fi
+done < <("$layout")
 
-# Pixel rectangle "x y w h" of a control inside its window, 15 twips to the pixel.
-rect() {
-  local l t w h
-  read -r l t w h <<<"${at[$1]}"
-  echo "$((l / 15)) $((t / 15)) $((w / 15)) $((h / 15))"
-}
+# Every control this session touches, known before it starts: a misspelt name stops it here.
+for control in TxtPrixCiment TxtPrixSable TxtPrixGravier TxtPrixTransport Option2 CmdOk \
+  CmdQuitter TxtDosage TxtVolume TxtContenance CmdCalcul TxtPrixAchat TxtTempsTm CmdRetour1 \
+  TxtDosage2 TxtVolMortier TxtContenance2 CmdCalcul2 LblMauvaisDos2 TxtTempsTm3 \
+  CmdAideInfoMortier CmdRetour2 CmdQuitInfoMortier; do
+  [[ "${at[$control]:-ambiguous}" != ambiguous ]] || fail "no single control named $control"
+done
+
+# Pixel rectangle "x y w h" of a control inside its window.
+rect() { echo "${at[$1]}"; }
 
 not() { ! "$@"; }
 

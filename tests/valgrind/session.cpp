@@ -9,19 +9,19 @@
 #include <cstdio>
 #include <memory>
 
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form_aide_beton.h"
-#include "ui/form_aide_menu.h"
-#include "ui/form_aide_mortier.h"
 #include "ui/look.h"
 #include "ui/program.h"
+#include "ui/screen.h"
 #include "ui/window_printer.h"
 
 namespace {
 
 int failures = 0;
+ui::Program* program = nullptr;
+
+QWidget* Window(const char* name) {
+    return program->Window(QLatin1String(name));
+}
 
 void Expect(bool holds, const char* what) {
     if (holds) return;
@@ -48,71 +48,69 @@ void Settle() {
     }
 }
 
-void Click(QWidget* window, const char* button) {
-    auto* target = window ? ui::Child<QAbstractButton>(window, button) : nullptr;
+void Click(const char* window, const char* button) {
+    auto* target = Window(window) ? ui::Find<QAbstractButton>(Window(window), button) : nullptr;
     Expect(target && target->isVisible(), button);
     if (target && target->isVisible()) QTest::mouseClick(target, Qt::LeftButton);
     Settle();
 }
 
-void Type(QWidget* window, const char* box, const char* text) {
-    QLineEdit* target = ui::Child<QLineEdit>(window, box);
+void Type(const char* window, const char* box, const char* text) {
+    QLineEdit* target = ui::Find<QLineEdit>(Window(window), box);
     target->setFocus();
     target->selectAll();
     QTest::keyClick(target, Qt::Key_Delete);
     QTest::keyClicks(target, QString::fromLatin1(text));
 }
 
-QString Text(QWidget* window, const char* box) {
-    return ui::Child<QLineEdit>(window, box)->text();
+QString Text(const char* window, const char* box) {
+    return ui::Find<QLineEdit>(Window(window), box)->text();
 }
 
 // Opens a help window, prints it and closes it; it is absent again afterwards.
-template <class Help>
-void HelpRoundTrip(QWidget* anchor, const char* infos, QPointer<Help>& help, const char* print,
+void HelpRoundTrip(const char* anchor, const char* infos, const char* help, const char* print,
                    const char* quit) {
     Click(anchor, infos);
-    Expect(help && help->isVisible(), infos);
+    Expect(Window(help) && Window(help)->isVisible(), infos);
     Click(help, print);
     Click(help, quit);
-    Expect(!help, quit);
+    Expect(!Window(help), quit);
 }
 
-void Concrete(ui::Forms& forms) {
-    Type(forms.form2, "TxtPrixCiment", "7.25");
-    Type(forms.form2, "TxtPrixSable", "40");
-    Type(forms.form2, "TxtPrixGravier", "35");
-    Type(forms.form2, "TxtPrixTransport", "60");
-    Click(forms.form2, "CmdOk");
-    Type(forms.form1, "TxtDosage", "350");
-    Type(forms.form1, "TxtVolume", "1000");
-    Type(forms.form1, "TxtContenance", "150");
-    Click(forms.form1, "CmdCalcul");
-    Expect(Text(forms.form1, "TxtTempsTm") == "27", "concrete working time");
-    Click(forms.form1, "CmdInfo");
-    Click(forms.form1, "CmdImprimer");
-    Click(forms.form1, "CmdQuitterInfo");
-    HelpRoundTrip(forms.form1, "CmdAideBet", forms.aideBeton, "CmdImpAideBeton",
-                  "CmdQuitAideBeton");
-    Click(forms.form1, "CmdRetour1");
+void Concrete() {
+    Type("Form2", "TxtPrixCiment", "7.25");
+    Type("Form2", "TxtPrixSable", "40");
+    Type("Form2", "TxtPrixGravier", "35");
+    Type("Form2", "TxtPrixTransport", "60");
+    Click("Form2", "CmdOk");
+    Type("Form1", "TxtDosage", "350");
+    Type("Form1", "TxtVolume", "1000");
+    Type("Form1", "TxtContenance", "150");
+    Click("Form1", "CmdCalcul");
+    Expect(Text("Form1", "TxtTempsTm") == "27", "concrete working time");
+    Click("Form1", "CmdInfo");
+    Click("Form1", "CmdImprimer");
+    Click("Form1", "CmdQuitterInfo");
+    HelpRoundTrip("Form1", "CmdAideBet", "FormAideBeton", "CmdImpAideBeton", "CmdQuitAideBeton");
+    Click("Form1", "CmdRetour1");
 }
 
-void Mortar(ui::Forms& forms) {
-    Click(forms.form2, "Option2");
-    Click(forms.form2, "CmdOk");
-    Type(forms.form3, "TxtDosage2", "100");
-    Click(forms.form3, "CmdCalcul2");
-    Click(forms.form3, "OptDose2");
-    Type(forms.form3, "TxtDosage2", "425");
-    Type(forms.form3, "TxtVolMortier", "2400");
-    Type(forms.form3, "TxtContenance2", "150");
-    Click(forms.form3, "CmdCalcul2");
-    Expect(Text(forms.form3, "TxtTempsTm3") == "9", "mortar working time");
-    Click(forms.form3, "CmdImprimer2");
-    HelpRoundTrip(forms.form3, "CmdAideInfoMortier", forms.aideMortier, "CmdImpAideMortier",
+void Mortar() {
+    Click("Form2", "Option2");
+    Click("Form2", "CmdOk");
+    Type("Form3", "TxtDosage2", "100");
+    Click("Form3", "CmdCalcul2");
+    Click("Form3", "OptDose2");
+    Type("Form3", "TxtDosage2", "425");
+    Type("Form3", "TxtVolMortier", "2400");
+    Type("Form3", "TxtContenance2", "150");
+    Click("Form3", "CmdCalcul2");
+    Expect(Text("Form3", "TxtTempsTm3") == "9", "mortar working time");
+    Click("Form3", "CmdImprimer2");
+    HelpRoundTrip("Form3", "CmdAideInfoMortier", "FormAideMortier", "CmdImpAideMortier",
                   "CmdQuitInfoMortier");
-    Click(forms.form3, "CmdEffacer2");
-    Click(forms.form3, "CmdRetour2");
+    Click("Form3", "CmdEffacer2");
+    Click("Form3", "CmdRetour2");
 }
 
 }  // namespace
@@ -123,16 +121,18 @@ int main(int argc, char* argv[]) {
     ui::InitApplicationLook();
     int pages = 0;
     ui::setWindowPrinter(std::make_unique<CountingPrinter>(pages));
-    ui::StartProgram();
-    ui::Forms& forms = ui::Windows();
-    Concrete(forms);
-    Mortar(forms);
-    HelpRoundTrip(forms.form2, "CmdAideMenu", forms.aideMenu, "CmdImpAideMenu", "CmdQuitInfoMenu");
+    ui::Program owner;
+    program = &owner;
+    owner.Start();
+    Concrete();
+    Mortar();
+    HelpRoundTrip("Form2", "CmdAideMenu", "FormAideMenu", "CmdImpAideMenu", "CmdQuitInfoMenu");
     Expect(pages == 5, "five pages printed");
     // The exit's queued end needs the event loop: no settling after this click.
-    QTest::mouseClick(ui::Child<QAbstractButton>(forms.form2, "CmdQuitter"), Qt::LeftButton);
+    QTest::mouseClick(ui::Find<QAbstractButton>(Window("Form2"), "CmdQuitter"), Qt::LeftButton);
     const int status = QApplication::exec();
-    Expect(status == 0 && !forms.form1 && !forms.form2 && !forms.form3, "QUITTER ends it all");
+    Expect(status == 0 && !Window("Form1") && !Window("Form2") && !Window("Form3"),
+           "QUITTER ends it all");
     ui::setWindowPrinter(nullptr);
     return failures == 0 ? 0 : 1;
 }

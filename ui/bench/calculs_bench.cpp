@@ -7,25 +7,28 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
 #include "ui/look.h"
 #include "ui/program.h"
 #include "ui/screen.h"
 
 namespace {
 
+ui::Program* program = nullptr;
+
+QWidget* Window(const char* name) {
+    return program->Window(QLatin1String(name));
+}
+
 void Type(QWidget* window, const char* box, const char* text) {
-    ui::Child<QLineEdit>(window, box)->setText(QString::fromLatin1(text));
+    ui::Find<QLineEdit>(window, box)->setText(QString::fromLatin1(text));
 }
 
 void Press(QWidget* window, const char* button) {
-    QTest::mouseClick(ui::Child<QAbstractButton>(window, button), Qt::LeftButton);
+    QTest::mouseClick(ui::Find<QAbstractButton>(window, button), Qt::LeftButton);
 }
 
 void OpenWithPrices(const char* option) {
-    QWidget* menu = ui::Windows().form2;
+    QWidget* menu = Window("Form2");
     for (const char* box : {"TxtPrixCiment", "TxtPrixSable", "TxtPrixGravier", "TxtPrixTransport"})
         Type(menu, box, "40");
     Press(menu, option);
@@ -38,13 +41,13 @@ void PressUntilDone(benchmark::State& state, QWidget* window, const char* button
         Press(window, button);
         QCoreApplication::processEvents();  // the repaint of what changed
     }
-    if (ui::Child<QLineEdit>(window, resultBox)->text().isEmpty())
+    if (ui::Find<QLineEdit>(window, resultBox)->text().isEmpty())
         state.SkipWithError("no result shown");
 }
 
 void BM_ConcreteCalculs(benchmark::State& state) {
     OpenWithPrices("Option1");
-    QWidget* concrete = ui::Windows().form1;
+    QWidget* concrete = Window("Form1");
     Type(concrete, "TxtDosage", "350");
     Type(concrete, "TxtVolume", "1000");
     Type(concrete, "TxtContenance", "150");
@@ -54,7 +57,7 @@ BENCHMARK(BM_ConcreteCalculs)->Unit(benchmark::kMicrosecond);
 
 void BM_MortarCalculs(benchmark::State& state) {
     OpenWithPrices("Option2");
-    QWidget* mortar = ui::Windows().form3;
+    QWidget* mortar = Window("Form3");
     Type(mortar, "TxtDosage2", "325");
     Type(mortar, "TxtVolMortier", "1000");
     Type(mortar, "TxtContenance2", "100");
@@ -68,10 +71,11 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::InitApplicationLook();
-    ui::StartProgram();
+    ui::Program owner;
+    program = &owner;
+    owner.Start();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    ui::DestroyWindows();
     return 0;
 }

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include "ui/form1.h"
 #include "ui/numbers.h"
-#include "ui/program.h"
 #include "ui/screens.h"
 #include "ui/tests/fixture.h"
 
@@ -58,8 +58,8 @@ TEST_F(ConcreteWindowTest, WorkedExampleShowsEveryResultText) {
         {"TxtTempsTm", "27"},
     };
     for (const auto& [box, text] : expected) EXPECT_EQ(Text(box), Shown(text)) << box;
-    for (const char* name : ConcreteResultArea())
-        EXPECT_TRUE(Control("Form1", name)->isVisible()) << name;
+    for (const ControlDef* row : RowsWith(Form1Screen(), ResultArea))
+        EXPECT_TRUE(Control("Form1", row->name)->isVisible()) << row->name;
 }
 
 TEST_F(ConcreteWindowTest, SeparatorFollowsTheSystemLocale) {
@@ -192,18 +192,18 @@ TEST_F(ConcreteWindowTest, EffacerAfterAVolumeError) {
 }
 
 TEST_F(ConcreteWindowTest, InformationNoteOpensAndClosesWithItsFlag) {
-    EXPECT_EQ(Module1::InfoNoteShown, 0);
+    EXPECT_EQ(Concrete()->InfoNoteShown, 0);
     Click("Form1", "CmdInfo");
     EXPECT_TRUE(LabelShown("LblInfo"));
     EXPECT_TRUE(Control("Form1", "CmdQuitterInfo")->isVisible());
-    EXPECT_EQ(Module1::InfoNoteShown, 1);
+    EXPECT_EQ(Concrete()->InfoNoteShown, 1);
     Calculate("350", "1000", "150");
     Click("Form1", "CmdEffacer");
     EXPECT_TRUE(LabelShown("LblInfo"));
     Click("Form1", "CmdQuitterInfo");
     EXPECT_FALSE(LabelShown("LblInfo"));
     EXPECT_FALSE(Control("Form1", "CmdQuitterInfo")->isVisible());
-    EXPECT_EQ(Module1::InfoNoteShown, 0);
+    EXPECT_EQ(Concrete()->InfoNoteShown, 0);
 }
 
 TEST_F(ConcreteWindowTest, ResultTextsSurviveRetourAndOk) {

@@ -6,20 +6,22 @@
 
 #include "ui/form1.h"
 #include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form_aide_beton.h"
-#include "ui/form_aide_menu.h"
-#include "ui/form_aide_mortier.h"
 #include "ui/look.h"
-#include "ui/program.h"
 
 namespace ui::test {
+namespace {
+
+std::unique_ptr<Program>& Current() {
+    static std::unique_ptr<Program> program;
+    return program;
+}
+
+}  // namespace
 
 void UiTest::SetUp() {
-    StartProgram();
+    Restart();
     // Ready as a user finds it: the menu on screen and the mortar window built behind it.
-    for (int i = 0; i < 10 && !Windows().form3; ++i) QCoreApplication::processEvents();
-    ASSERT_TRUE(QTest::qWaitFor([] { return !Windows().form3.isNull(); }))
+    ASSERT_TRUE(QTest::qWaitFor([] { return Window("Form3") != nullptr; }))
         << "the mortar window was not built after the menu was shown";
     watchdog_.setInterval(100);
     QObject::connect(&watchdog_, &QTimer::timeout, [] {
@@ -33,20 +35,37 @@ void UiTest::SetUp() {
 
 void UiTest::TearDown() {
     watchdog_.stop();
-    DestroyWindows();
+    Current().reset();
     Settle();
+}
+
+void UiTest::Restart() {
+    Current().reset();
+    Settle();
+    Current() = std::make_unique<Program>();
+    Current()->Start();
+}
+
+Program& TheProgram() {
+    return *Current();
 }
 
 QWidget* UiTest::Window(const char* name) {
     return ProgramWindow(QLatin1String(name));
 }
 
+Form1* UiTest::Concrete() {
+    return qobject_cast<Form1*>(Window("Form1"));
+}
+
+Form2* UiTest::Menu() {
+    return qobject_cast<Form2*>(Window("Form2"));
+}
+
 QWidget* UiTest::Control(const char* window, const char* name) {
     QWidget* parent = Window(window);
     EXPECT_NE(parent, nullptr) << window << " is absent";
-    QWidget* control = parent ? Child<QWidget>(parent, name) : nullptr;
-    EXPECT_NE(control, nullptr) << window << "." << name << " not found";
-    return control;
+    return parent ? FindControl(parent, name) : nullptr;
 }
 
 QLineEdit* UiTest::Box(const char* window, const char* name) {
@@ -81,12 +100,7 @@ void UiTest::Settle() {
 }
 
 QWidget* ProgramWindow(const QString& name) {
-    const Forms& forms = Windows();
-    QWidget* const all[] = {forms.form1,    forms.form2,     forms.form3,
-                            forms.aideMenu, forms.aideBeton, forms.aideMortier};
-    for (QWidget* window : all)
-        if (window && window->objectName() == name) return window;
-    return nullptr;
+    return Current() ? Current()->Window(name) : nullptr;
 }
 
 bool Shown(const QWidget* widget) {

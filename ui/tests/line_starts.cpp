@@ -5,15 +5,13 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include <QAbstractButton>
+#include <QTest>
+
 #include "ui/caption_label.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form_aide_beton.h"
-#include "ui/form_aide_menu.h"
-#include "ui/form_aide_mortier.h"
 #include "ui/look.h"
 #include "ui/program.h"
+#include "ui/screen.h"
 
 namespace {
 
@@ -37,15 +35,20 @@ int main(int argc, char* argv[]) {
     ui::InitApplicationLook();
     // QString::number: printf would write the decimal comma of a French C locale.
     std::printf("dpr %s\n", qPrintable(QString::number(app.devicePixelRatio())));
-    ui::StartProgram();
-    ui::ShowAideMenu();
-    ui::ShowAideBeton();
-    ui::ShowAideMortier();
-    const ui::Forms& forms = ui::Windows();
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{forms.form1, forms.form2, forms.form3, forms.aideMenu,
-                                         forms.aideBeton, forms.aideMortier})
-        Report(window);
-    ui::DestroyWindows();
+    ui::Program program;
+    program.Start();
+    const auto click = [&program](const char* window, const char* button) {
+        QTest::mouseClick(ui::Find<QAbstractButton>(program.Window(window), button),
+                          Qt::LeftButton);
+    };
+    click("Form2", "CmdAideMenu");
+    click("Form2", "CmdOk");
+    click("Form1", "CmdAideBet");
+    click("Form2", "Option2");
+    click("Form2", "CmdOk");
+    click("Form3", "CmdAideInfoMortier");
+    for (const char* name :
+         {"Form1", "Form2", "Form3", "FormAideMenu", "FormAideBeton", "FormAideMortier"})
+        Report(program.Window(name));
     return 0;
 }

@@ -7,14 +7,7 @@
 #include <variant>
 
 #include "calc/calc.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form_aide_beton.h"
-#include "ui/form_aide_menu.h"
-#include "ui/form_aide_mortier.h"
 #include "ui/numbers.h"
-#include "ui/program.h"
 #include "ui/screens.h"
 #include "ui/tests/fixture.h"
 
@@ -114,13 +107,13 @@ const Calculator kConcrete{"Form1",
                            "Label29",
                            {"TxtDosage", "TxtVolume", "TxtContenance"},
                            {"LblMauvaisDos", "LblErrVolBet", "LblErrCont"},
-                           ConcreteResultArea};
+                           Form1Screen};
 const Calculator kMortar{"Form3",
                          "CmdCalcul2",
                          "Lab13",
                          {"TxtDosage2", "TxtVolMortier", "TxtContenance2"},
                          {"LblMauvaisDos2", "LblErrVolBet2", "LblErrCont2"},
-                         MortarResultArea};
+                         Form3Screen};
 
 const calc::DosageRange& SelectedMortarRange() {
     const QWidget* form3 = ProgramWindow("Form3");

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calc/ranges.h"
+#include "ui/screen.h"
 
 class QWidget;
 
@@ -22,7 +23,7 @@ struct Calculator {
     const char* transportLabel;  // shown with the results only when transport is paid
     std::array<const char*, 3> inputs;
     std::array<const char*, 3> errorLabels;
-    std::span<const char* const> (*area)();
+    const WindowDef& (*screen)();
 };
 
 extern const Calculator kConcrete;

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/program.h"
+#include "ui/form1.h"
 #include "ui/tests/fixture.h"
 #include "ui/tests/monkey_model.h"
 #include "ui/tests/monkey_texts.h"
@@ -111,8 +111,8 @@ int Presses(const QAbstractButton* button) {
 }
 
 bool InArea(const Calculator& calculator, const QWidget* control) {
-    for (const char* name : calculator.area())
-        if (control->objectName() == QLatin1String(name)) return true;
+    for (const ControlDef* row : RowsWith(calculator.screen(), ResultArea))
+        if (control->objectName() == QLatin1String(row->name)) return true;
     return false;
 }
 
@@ -265,9 +265,9 @@ void MonkeyTest::Perform(const Action& action) {
 int MonkeyTest::ShownCount(const Calculator& calculator) {
     const QWidget* window = ProgramWindow(calculator.window);
     int shown = 0;
-    for (const char* name : calculator.area())
-        if (name != std::string_view(calculator.transportLabel))
-            shown += window->findChild<QWidget*>(name)->isVisibleTo(window);
+    for (const ControlDef* row : RowsWith(calculator.screen(), ResultArea))
+        if (row->name != std::string_view(calculator.transportLabel))
+            shown += window->findChild<QWidget*>(row->name)->isVisibleTo(window);
     return shown;
 }
 
@@ -303,14 +303,14 @@ void MonkeyTest::CheckWindows() {
 void MonkeyTest::CheckNote() {
     const QWidget* form1 = ProgramWindow("Form1");
     const bool shown = form1->findChild<QWidget*>("CmdQuitterInfo")->isVisibleTo(form1);
-    EXPECT_EQ(Module1::InfoNoteShown, shown ? 1 : 0) << Where();
+    EXPECT_EQ(qobject_cast<const Form1*>(form1)->InfoNoteShown, shown ? 1 : 0) << Where();
     EXPECT_EQ(form1->findChild<QWidget*>("LblInfo")->isVisibleTo(form1), shown) << Where();
 }
 
 bool MonkeyTest::CheckArea(const Calculator& calculator, Knowledge& knowledge,
                            std::optional<bool> acceptable) {
     const int count = ShownCount(calculator);
-    const int all = int(calculator.area().size()) - 1;
+    const int all = int(RowsWith(calculator.screen(), ResultArea).size()) - 1;
     const bool shown = count == all;
     EXPECT_TRUE(count == 0 || shown) << Where() << ": " << calculator.window << " shows " << count
                                      << " of its " << all << " result controls";

@@ -104,9 +104,9 @@ TEST_P(MortarExampleTest, ShowsTheWorkedExample) {
         EXPECT_EQ(Text(kBoxes[i]), Shown(example.texts[i])) << kBoxes[i];
     EXPECT_EQ(Text("TxtEauTot3"), Text("TxtEauTotL3"));
     EXPECT_EQ(LabelShown("Lab13"), QLatin1String(example.transport) != QLatin1String("0"));
-    for (const char* name : MortarResultArea()) {
-        if (QLatin1String(name) != QLatin1String("Lab13")) {
-            EXPECT_TRUE(Control("Form3", name)->isVisible()) << name;
+    for (const ControlDef* row : RowsWith(Form3Screen(), ResultArea)) {
+        if (QLatin1String(row->name) != QLatin1String("Lab13")) {
+            EXPECT_TRUE(Control("Form3", row->name)->isVisible()) << row->name;
         }
     }
     EXPECT_EQ(RangeColour(), QColor(0x00FF00));

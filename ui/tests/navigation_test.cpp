@@ -6,13 +6,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "ui/form1.h"
 #include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form_aide_beton.h"
-#include "ui/form_aide_menu.h"
-#include "ui/form_aide_mortier.h"
-#include "ui/program.h"
 #include "ui/tests/fixture.h"
 
 namespace ui::test {
@@ -45,8 +39,7 @@ TEST_F(UiTest, StartUpShowsOnlyTheCentredMenu) {
 
 // The mortar window is built once the menu is on screen; a click that comes sooner builds it.
 TEST_F(UiTest, OkBeforeTheMortarWindowIsBuiltOpensIt) {
-    DestroyWindows();
-    StartProgram();
+    Restart();
     ASSERT_EQ(Window("Form3"), nullptr);
     Click("Form2", "Option2");
     Click("Form2", "CmdOk");
@@ -111,16 +104,22 @@ struct HelpButton {
     const char* quit;
 };
 
-class HelpButtonTest : public UiTest, public ::testing::WithParamInterface<HelpButton> {};
+class HelpButtonTest : public UiTest, public ::testing::WithParamInterface<HelpButton> {
+  protected:
+    // The help window's anchor opened, then its "INFOS" pressed.
+    static void OpenHelp(const HelpButton& button) {
+        if (QLatin1String(button.window) != QLatin1String("Form2")) {
+            Click("Form2",
+                  QLatin1String(button.window) == QLatin1String("Form1") ? "Option1" : "Option2");
+            Click("Form2", "CmdOk");
+        }
+        Click(button.window, button.infos);
+    }
+};
 
 TEST_P(HelpButtonTest, InfosCreatesQuitDestroysAndTheNextInfosCreatesAgain) {
     const HelpButton& button = GetParam();
-    if (QLatin1String(button.window) != QLatin1String("Form2")) {
-        Click("Form2",
-              QLatin1String(button.window) == QLatin1String("Form1") ? "Option1" : "Option2");
-        Click("Form2", "CmdOk");
-    }
-    Click(button.window, button.infos);
+    OpenHelp(button);
     ASSERT_NE(Window(button.help), nullptr);
     EXPECT_TRUE(Window(button.help)->isVisible());
     EXPECT_TRUE(Window(button.window)->isVisible());  // the anchor stays displayed
@@ -138,9 +137,7 @@ TEST_P(HelpButtonTest, InfosCreatesQuitDestroysAndTheNextInfosCreatesAgain) {
 
 TEST_P(HelpButtonTest, TitleBarCloseDoesWhatQuitDoes) {
     const HelpButton& button = GetParam();
-    ShowAideMenu();
-    ShowAideBeton();
-    ShowAideMortier();
+    OpenHelp(button);
     QPointer<QWidget> help = Window(button.help);
     ASSERT_FALSE(help.isNull());
     help->close();
@@ -196,22 +193,19 @@ class ExitWitness : public QObject {
 
 // Pauses that take no time but move the exit clock on, then let the event loop run.
 void WatchExit(ExitWitness& witness) {
-    Form2* menu = Windows().form2;
+    Form2* menu = qobject_cast<Form2*>(ProgramWindow("Form2"));
     menu->setExitPause([](int milliseconds, std::function<void()> action) {
         exitClock += milliseconds;
         QTimer::singleShot(0, std::move(action));
     });
     for (const char* logo : {"LblLogo1", "LblLogo2", "LblLogo3"})
-        Child<QWidget>(menu, logo)->installEventFilter(&witness);
-    const Forms& forms = Windows();
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{forms.form1, forms.form2, forms.form3, forms.aideBeton,
-                                         forms.aideMortier, forms.aideMenu}) {
+        FindControl(menu, logo)->installEventFilter(&witness);
+    for (const char* name :
+         {"Form1", "Form2", "Form3", "FormAideBeton", "FormAideMortier", "FormAideMenu"}) {
+        QWidget* window = ProgramWindow(QLatin1String(name));
         if (!window) continue;
-        const std::string name = window->objectName().toStdString();
-        QObject::connect(window, &QObject::destroyed, [name] {
-            std::fprintf(stderr, "destroyed %s at %d\n", name.c_str(), exitClock);
-        });
+        QObject::connect(window, &QObject::destroyed,
+                         [name] { std::fprintf(stderr, "destroyed %s at %d\n", name, exitClock); });
     }
 }
 

@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "ui/placement.h"
-#include "ui/program.h"
 #include "ui/tests/fixture.h"
 
 namespace ui::test {

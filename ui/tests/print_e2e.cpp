@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/form1.h"
-#include "ui/form2.h"
 #include "ui/look.h"
 #include "ui/printing.h"
 #include "ui/program.h"
@@ -16,11 +14,11 @@
 namespace {
 
 void Click(QWidget* window, const char* button) {
-    QTest::mouseClick(ui::Child<QAbstractButton>(window, button), Qt::LeftButton);
+    QTest::mouseClick(ui::Find<QAbstractButton>(window, button), Qt::LeftButton);
 }
 
 void Type(QWidget* window, const char* box, const char* text) {
-    QLineEdit* target = ui::Child<QLineEdit>(window, box);
+    QLineEdit* target = ui::Find<QLineEdit>(window, box);
     target->setFocus();
     QTest::keyClicks(target, QString::fromLatin1(text));
 }
@@ -33,18 +31,19 @@ int main(int argc, char* argv[]) {
     bool failed = false;
     // No message box to answer: the failure is the exit status.
     ui::setPrintFailureHandler([&failed](QWidget*, const ui::Page&) { failed = true; });
-    ui::StartProgram();
-    ui::Forms& forms = ui::Windows();
-    Type(forms.form2, "TxtPrixCiment", "7,25");
-    Type(forms.form2, "TxtPrixSable", "40");
-    Type(forms.form2, "TxtPrixGravier", "35");
-    Type(forms.form2, "TxtPrixTransport", "60");
-    Click(forms.form2, "CmdOk");
-    Type(forms.form1, "TxtDosage", "350");
-    Type(forms.form1, "TxtVolume", "1000");
-    Type(forms.form1, "TxtContenance", "150");
-    Click(forms.form1, "CmdCalcul");
-    Click(forms.form1, "CmdImprimer");
-    ui::DestroyWindows();
+    ui::Program program;
+    program.Start();
+    QWidget* const menu = program.Window(QStringLiteral("Form2"));
+    QWidget* const concrete = program.Window(QStringLiteral("Form1"));
+    Type(menu, "TxtPrixCiment", "7,25");
+    Type(menu, "TxtPrixSable", "40");
+    Type(menu, "TxtPrixGravier", "35");
+    Type(menu, "TxtPrixTransport", "60");
+    Click(menu, "CmdOk");
+    Type(concrete, "TxtDosage", "350");
+    Type(concrete, "TxtVolume", "1000");
+    Type(concrete, "TxtContenance", "150");
+    Click(concrete, "CmdCalcul");
+    Click(concrete, "CmdImprimer");
     return failed ? 1 : 0;
 }

@@ -114,7 +114,7 @@ const Print& PrintTest::PrintOnce(const Route& route) {
 
 QWidget* Named(const QWidget* window, const char* name) {
     if (window->objectName() == QLatin1String(name)) return const_cast<QWidget*>(window);
-    return Child<QWidget>(window, name);
+    return FindControl(window, name);
 }
 
 std::vector<QRgb> PixelsOf(const QImage& image, const QWidget* window, const QWidget* control,

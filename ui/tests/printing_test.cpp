@@ -15,11 +15,11 @@
 #include <cmath>
 #include <set>
 
+#include "ui/form1.h"
 #include "ui/line_widget.h"
 #include "ui/look.h"
 #include "ui/numbers.h"
 #include "ui/pdf_offer.h"
-#include "ui/program.h"
 #include "ui/tests/print_fixture.h"
 #include "ui/window_printer.h"
 
@@ -150,10 +150,10 @@ TEST_P(CalculatorPrintTest, ImageHasPrintColoursAndNoButton) {
     EXPECT_EQ(image.pixel(2, 2) & 0xFFFFFF, kPaper) << "window background";
 
     for (const char* name : calculator.hidden)
-        for (QRgb pixel : PixelsOf(image, window, Child<QWidget>(window, name), looks))
+        for (QRgb pixel : PixelsOf(image, window, FindControl(window, name), looks))
             ASSERT_EQ(pixel, kPaper) << name << " is on paper";
     for (const auto& [name, colour] : calculator.printedLines)
-        for (QRgb pixel : PixelsOf(image, window, Child<QWidget>(window, name), looks))
+        for (QRgb pixel : PixelsOf(image, window, FindControl(window, name), looks))
             ASSERT_EQ(pixel, colour) << name;
 
     int checked = 0;
@@ -327,8 +327,8 @@ TEST_P(NotePrintTest, NotePrintedAsShownAndQuitFollowsTheFlag) {
     const NoteCase& note = GetParam();
     const QWidget* window = Open(kConcrete);
     Do(note.before);
-    if (note.forcedFlag >= 0) Module1::InfoNoteShown = note.forcedFlag;
-    const int flag = Module1::InfoNoteShown;
+    if (note.forcedFlag >= 0) Concrete()->InfoNoteShown = note.forcedFlag;
+    const int flag = Concrete()->InfoNoteShown;
     const Looks before = LooksOf(window);
     ASSERT_EQ(before.at("LblInfo").shown, note.noteShown);
 
@@ -338,16 +338,16 @@ TEST_P(NotePrintTest, NotePrintedAsShownAndQuitFollowsTheFlag) {
     EXPECT_EQ(during.at("LblInfo").shown, note.noteShown);
     EXPECT_EQ(during.at("LblInfo").fore, before.at("LblInfo").fore);
     EXPECT_EQ(during.at("LblInfo").back, 0xC0FFC0u);
-    const QWidget* quit = Child<QWidget>(window, "CmdQuitterInfo");
+    const QWidget* quit = FindControl(window, "CmdQuitterInfo");
     for (QRgb pixel : PixelsOf(print.image, window, quit, during))
         ASSERT_NE(pixel, 0x00FF00u) << "QUITTER printed";
-    const QPoint corner = Child<QWidget>(window, "LblInfo")->pos() + QPoint(1, 1);
+    const QPoint corner = FindControl(window, "LblInfo")->pos() + QPoint(1, 1);
     EXPECT_EQ(print.image.pixel(corner) & 0xFFFFFF, note.noteShown ? 0xC0FFC0u : kPaper);
 
     const Looks after = LooksOf(window);
     EXPECT_EQ(after.at("CmdQuitterInfo").shown, note.quitShownAfter);
     EXPECT_EQ(after.at("LblInfo").shown, note.noteShown);
-    EXPECT_EQ(Module1::InfoNoteShown, flag);
+    EXPECT_EQ(Concrete()->InfoNoteShown, flag);
 }
 
 INSTANTIATE_TEST_SUITE_P(Notes, NotePrintTest, ::testing::ValuesIn(kNoteCases),
@@ -403,7 +403,7 @@ TEST_P(HelpPrintTest, ButtonsHiddenColoursUnchanged) {
     Looks expected = before;
     for (const char* button : {help.route.printButton, help.quitButton}) {
         expected[button].shown = false;
-        const QWidget* control = Child<QWidget>(window, button);
+        const QWidget* control = FindControl(window, button);
         ASSERT_TRUE(before.at(button).shown) << button;
         const auto pixels =
             PixelsOf(print.image, window, control, print.looks.at(window->objectName()));
@@ -501,7 +501,7 @@ void ExpectReadableUnderADarkTheme(const std::string& when) {
     for (const char* name : {"Form1", "Form2", "Form3", "FormAideMenu"}) {
         const QWidget* window = ProgramWindow(QLatin1String(name));
         QList<QWidget*> controls = window->findChildren<QWidget*>();
-        if (name == std::string("FormAideMenu")) controls = {Child<QWidget>(window, "LblInfoMenu")};
+        if (name == std::string("FormAideMenu")) controls = {FindControl(window, "LblInfoMenu")};
         for (const QWidget* control : controls) {
             const auto* label = qobject_cast<const QLabel*>(control);
             const bool text = (label && !label->text().isEmpty()) ||
@@ -516,7 +516,7 @@ void ExpectReadableUnderADarkTheme(const std::string& when) {
         }
     }
     for (const char* option : {"OptDose1", "OptDose4"}) {
-        const QPalette circle = Child<QWidget>(ProgramWindow("Form3"), option)->palette();
+        const QPalette circle = FindControl(ProgramWindow("Form3"), option)->palette();
         EXPECT_GE(Contrast(circle.color(QPalette::Base), QColor(0x004000)), 3) << when;
         EXPECT_GE(Contrast(circle.color(QPalette::Base), circle.color(QPalette::Text)), 3) << when;
     }
@@ -529,9 +529,8 @@ TEST_F(PrintTest, UnderADarkThemeEveryTextKeepsItsContrastOnScreenAndAfterPrinti
         dark.setColor(role, QColor(0xEFF0F1));
     for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
         dark.setColor(role, QColor(0x31363B));
-    DestroyWindows();
     QApplication::setPalette(dark);
-    StartProgram();
+    Restart();
     Open(kConcrete);
     Open(kMortar);
     Click("Form2", "CmdAideMenu");
@@ -540,6 +539,26 @@ TEST_F(PrintTest, UnderADarkThemeEveryTextKeepsItsContrastOnScreenAndAfterPrinti
     PrintOnce(kMortar);
     ExpectReadableUnderADarkTheme("after printing");
     QApplication::setPalette(platform);
+}
+
+// Under a theme whose window text and button text differ, printing gives every control of
+// both calculators back the colours it had, those of its row.
+TEST_F(PrintTest, AThemeWithItsOwnTextColoursDoesNotChangeWhatPrintingRestores) {
+    const QPalette platform = QApplication::palette();
+    QPalette theme = platform;
+    theme.setColor(QPalette::WindowText, QColor(0x202020));
+    theme.setColor(QPalette::ButtonText, QColor(0x000080));
+    QApplication::setPalette(theme);
+    Restart();
+    Open(kConcrete);
+    Open(kMortar);
+    const std::map<QString, Looks> before = AllLooks();
+    PrintOnce(kConcrete);
+    PrintOnce(kMortar);
+    const std::map<QString, Looks> after = AllLooks();
+    QApplication::setPalette(platform);
+    for (const char* window : {"Form1", "Form3"})
+        ExpectSameLooks(after.at(window), before.at(window), window);
 }
 
 }  // namespace

@@ -6,30 +6,33 @@
 #include <QTest>
 #include <QTextLayout>
 #include <memory>
+#include <optional>
 #include <set>
 
 #include "ui/caption_label.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
-#include "ui/form_aide_beton.h"
-#include "ui/form_aide_menu.h"
-#include "ui/form_aide_mortier.h"
+#include "ui/help_window.h"
 #include "ui/line_widget.h"
-#include "ui/program.h"
 #include "ui/screens.h"
 #include "ui/tests/fixture.h"
 
 namespace ui::test {
 namespace {
 
+std::optional<calc::MaterialPrices> NoPrices() {
+    return std::nullopt;
+}
+
+// A window on its own, as its table builds it.
 std::unique_ptr<QWidget> Create(const QString& name) {
-    if (name == "Form1") return std::make_unique<Form1>();
+    if (name == "Form1") return std::make_unique<Form1>(NoPrices);
     if (name == "Form2") return std::make_unique<Form2>();
-    if (name == "Form3") return std::make_unique<Form3>();
-    if (name == "FormAideMenu") return std::make_unique<FormAideMenu>();
-    if (name == "FormAideBeton") return std::make_unique<FormAideBeton>();
-    return std::make_unique<FormAideMortier>();
+    if (name == "Form3") return std::make_unique<Form3>(NoPrices);
+    if (name == "FormAideMenu") return std::make_unique<HelpWindow>(AideMenuScreen(), nullptr);
+    if (name == "FormAideBeton") return std::make_unique<HelpWindow>(AideBetonScreen(), nullptr);
+    return std::make_unique<HelpWindow>(AideMortierScreen(), nullptr);
 }
 
 struct WindowFacts {
@@ -94,7 +97,7 @@ TEST_P(WindowFactsTest, CaptionSizeVisibilityAndTabOrder) {
 
     // Tab from the first control: the controls that take focus come in the designed order.
     window->show();
-    QWidget* current = Child<QWidget>(window.get(), facts.tabOrder.front());
+    QWidget* current = Find<QWidget>(window.get(), facts.tabOrder.front());
     std::vector<QString> reached;
     for (std::size_t i = 0; i < facts.tabOrder.size(); ++i) {
         reached.push_back(current->objectName());
@@ -107,30 +110,6 @@ TEST_P(WindowFactsTest, CaptionSizeVisibilityAndTabOrder) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowFactsTest, ::testing::ValuesIn(kWindows),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(UiTest, ResultAreasHaveTheirControlsInOrder) {
-    ASSERT_EQ(ConcreteResultArea().size(), 45u);
-    ASSERT_EQ(MortarResultArea().size(), 39u);
-    EXPECT_STREQ(ConcreteResultArea().front(), "Label8");
-    EXPECT_STREQ(ConcreteResultArea()[21], "CmdImprimer");
-    EXPECT_STREQ(ConcreteResultArea().back(), "Label29");
-    EXPECT_STREQ(MortarResultArea().back(), "CmdImprimer2");
-    Form1 concrete;
-    Form3 mortar;
-    std::set<std::string> seen;
-    for (const char* name : ConcreteResultArea()) {
-        EXPECT_NE(Child<QWidget>(&concrete, name), nullptr) << name;
-        EXPECT_TRUE(seen.insert(name).second) << name << " twice";
-    }
-    for (const char* name : {"Line2", "Line5", "TxtDosage", "CmdCalcul"})
-        EXPECT_FALSE(seen.count(name));
-    seen.clear();
-    for (const char* name : MortarResultArea()) {
-        EXPECT_NE(Child<QWidget>(&mortar, name), nullptr) << name;
-        EXPECT_TRUE(seen.insert(name).second) << name << " twice";
-    }
-    for (const char* name : {"Line3", "Line6", "LblPlageDosage"}) EXPECT_FALSE(seen.count(name));
-}
 
 struct Sample {
     const char* window;
@@ -170,8 +149,7 @@ class SampleTest : public UiTest, public ::testing::WithParamInterface<Sample> {
 TEST_P(SampleTest, GeometryColoursAndFont) {
     const Sample& sample = GetParam();
     const auto window = Create(sample.window);
-    QWidget* control = Child<QWidget>(window.get(), sample.control);
-    ASSERT_NE(control, nullptr);
+    QWidget* control = Find<QWidget>(window.get(), sample.control);
     EXPECT_EQ(control->geometry(), sample.geometry);
     EXPECT_EQ(Foreground(control).rgb() & 0xFFFFFF, sample.fore);
     EXPECT_EQ(Background(control).rgb() & 0xFFFFFF, sample.back);
@@ -189,25 +167,23 @@ INSTANTIATE_TEST_SUITE_P(Controls, SampleTest, ::testing::ValuesIn(kSamples), []
 });
 
 TEST_F(UiTest, LinesLabelsAndBoxesFollowTheirKind) {
-    Form1 concrete;
+    Form1 concrete(NoPrices);
     Form2 menu;
-    auto* wide = Child<LineWidget>(&menu, "Line3");
-    ASSERT_NE(wide, nullptr);
+    auto* wide = Find<LineWidget>(&menu, "Line3");
     EXPECT_EQ(wide->geometry(), QRect(96, 152, 65, 2));
     EXPECT_EQ(wide->lineColor(), QColor(0x00FFFF));
-    auto* rule = Child<LineWidget>(&concrete, "Line6");
-    ASSERT_NE(rule, nullptr);
+    auto* rule = Find<LineWidget>(&concrete, "Line6");
     EXPECT_EQ(rule->geometry(), QRect(288, 216, 1, 217));
     EXPECT_EQ(rule->lineColor(), QColor(0x00FF00));
 
-    auto* centred = Child<QLabel>(&concrete, "LblPlageDosage1");
+    auto* centred = Find<QLabel>(&concrete, "LblPlageDosage1");
     EXPECT_EQ(centred->alignment(), Qt::AlignTop | Qt::AlignHCenter);
-    EXPECT_EQ(Child<QLabel>(&concrete, "Label5")->alignment(), Qt::AlignTop | Qt::AlignLeft);
+    EXPECT_EQ(Find<QLabel>(&concrete, "Label5")->alignment(), Qt::AlignTop | Qt::AlignLeft);
     EXPECT_TRUE(centred->autoFillBackground());
     EXPECT_TRUE(centred->wordWrap());
     EXPECT_EQ(centred->textFormat(), Qt::PlainText);
 
-    auto* box = Child<QLineEdit>(&concrete, "TxtEau");
+    auto* box = Find<QLineEdit>(&concrete, "TxtEau");
     EXPECT_TRUE(box->text().isEmpty());
     EXPECT_FALSE(box->isReadOnly());
     EXPECT_TRUE(box->isEnabled());
@@ -215,39 +191,38 @@ TEST_F(UiTest, LinesLabelsAndBoxesFollowTheirKind) {
 
     // Window fonts: Form1 Arial 8.25, Form3 Arial 12 for the controls without their own.
     EXPECT_DOUBLE_EQ(concrete.font().pointSizeF(), 8.25);
-    Form3 mortar;
-    EXPECT_DOUBLE_EQ(Child<QLabel>(&mortar, "Lbl12")->font().pointSizeF(), 12);
-    EXPECT_FALSE(Child<QLabel>(&mortar, "Lbl12")->font().bold());
+    Form3 mortar(NoPrices);
+    EXPECT_DOUBLE_EQ(Find<QLabel>(&mortar, "Lbl12")->font().pointSizeF(), 12);
+    EXPECT_FALSE(Find<QLabel>(&mortar, "Lbl12")->font().bold());
 }
 
 TEST_F(UiTest, CaptionsKeepTheirSpaces) {
-    Form1 concrete;
-    Form3 mortar;
-    EXPECT_EQ(Child<QLabel>(&concrete, "Label14")->text(), "  Eau  MINI");
-    EXPECT_EQ(Child<QLabel>(&concrete, "Label10")->text(), "Eau  MINI");
-    EXPECT_EQ(Child<QLabel>(&concrete, "Label8")->text(),
+    Form1 concrete(NoPrices);
+    Form3 mortar(NoPrices);
+    EXPECT_EQ(Find<QLabel>(&concrete, "Label14")->text(), "  Eau  MINI");
+    EXPECT_EQ(Find<QLabel>(&concrete, "Label10")->text(), "Eau  MINI");
+    EXPECT_EQ(Find<QLabel>(&concrete, "Label8")->text(),
               QString::fromUtf8("Qtés totales à fournir"));
-    EXPECT_EQ(Child<QLabel>(&mortar, "Label8")->text(),
+    EXPECT_EQ(Find<QLabel>(&mortar, "Label8")->text(),
               QString::fromUtf8("Qtés totales  à fournir"));
-    EXPECT_EQ(Child<QLabel>(&concrete, "LblErrCont")->text(),
-              QString::fromUtf8("De 0.1 à   10000"));
-    EXPECT_EQ(Child<QLabel>(&mortar, "LblErrCont2")->text(), QString::fromUtf8("De 0 à 10000"));
-    EXPECT_TRUE(Child<QLabel>(&mortar, "LblPlageDosage")->text().isEmpty());
+    EXPECT_EQ(Find<QLabel>(&concrete, "LblErrCont")->text(), QString::fromUtf8("De 0.1 à   10000"));
+    EXPECT_EQ(Find<QLabel>(&mortar, "LblErrCont2")->text(), QString::fromUtf8("De 0 à 10000"));
+    EXPECT_TRUE(Find<QLabel>(&mortar, "LblPlageDosage")->text().isEmpty());
     for (const char* name : {"OptDose1", "OptDose2", "OptDose3", "OptDose4"})
-        EXPECT_TRUE(Child<QRadioButton>(&mortar, name)->text().isEmpty()) << name;
-    const QString info = Child<QLabel>(&concrete, "LblInfo")->text();
+        EXPECT_TRUE(Find<QRadioButton>(&mortar, name)->text().isEmpty()) << name;
+    const QString info = Find<QLabel>(&concrete, "LblInfo")->text();
     EXPECT_EQ(info.size(), 391);
     EXPECT_TRUE(info.startsWith("   L'humidit"));
     EXPECT_TRUE(info.endsWith(QString::fromUtf8("gachée ( plus petite ).")));
 }
 
 TEST_F(UiTest, OverlappingControlsAreStackedAsDesigned) {
-    Form1 concrete;
-    Form3 mortar;
+    Form1 concrete(NoPrices);
+    Form3 mortar(NoPrices);
     auto above = [](QWidget* window, const char* top, const char* under) {
         const QObjectList& order = window->children();  // later children are drawn above
-        return order.indexOf(Child<QWidget>(window, top)) >
-               order.indexOf(Child<QWidget>(window, under));
+        return order.indexOf(Find<QWidget>(window, top)) >
+               order.indexOf(Find<QWidget>(window, under));
     };
     EXPECT_TRUE(above(&concrete, "LblInfo", "Label4"));
     EXPECT_TRUE(above(&concrete, "CmdQuitterInfo", "Label4"));
@@ -255,10 +230,10 @@ TEST_F(UiTest, OverlappingControlsAreStackedAsDesigned) {
     EXPECT_TRUE(above(&mortar, "LblMauvaisDos2", "Label5"));
     EXPECT_TRUE(above(&mortar, "Frame1", "Label4"));
     for (const char* name : {"OptDose1", "OptDose2", "OptDose3", "OptDose4"})
-        EXPECT_EQ(Child<QWidget>(&mortar, name)->parentWidget(), Child<QWidget>(&mortar, "Frame1"))
+        EXPECT_EQ(Find<QWidget>(&mortar, name)->parentWidget(), Find<QWidget>(&mortar, "Frame1"))
             << name;
-    EXPECT_EQ(Child<QWidget>(&mortar, "LblMauvaisDos2")->geometry(),
-              Child<QWidget>(&mortar, "Label5")->geometry());
+    EXPECT_EQ(Find<QWidget>(&mortar, "LblMauvaisDos2")->geometry(),
+              Find<QWidget>(&mortar, "Label5")->geometry());
 }
 
 struct HelpText {
@@ -280,7 +255,7 @@ class HelpTextTest : public UiTest, public ::testing::WithParamInterface<HelpTex
 TEST_P(HelpTextTest, LengthAndEachLongRunEndsALine) {
     const HelpText& help = GetParam();
     const auto window = Create(help.window);
-    auto* label = Child<CaptionLabel>(window.get(), help.label);
+    auto* label = Find<CaptionLabel>(window.get(), help.label);
     const QString text = label->text();
     EXPECT_EQ(text.size(), help.length);
 

@@ -6,14 +6,12 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTest>
-#include <memory>
+#include <optional>
 
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
-#include "ui/form_aide_beton.h"
-#include "ui/form_aide_menu.h"
-#include "ui/form_aide_mortier.h"
+#include "ui/help_window.h"
 #include "ui/look.h"
 #include "ui/program.h"
 
@@ -33,22 +31,34 @@ void SaveBothStates(QWidget* window, const QDir& dir) {
 }
 
 void Type(QWidget* window, const char* box, const char* text) {
-    auto* target = window->findChild<QLineEdit*>(QLatin1String(box));
-    if (!target) qFatal("no box %s", box);
+    QLineEdit* target = ui::Find<QLineEdit>(window, box);
     target->setFocus();
     QTest::keyClicks(target, QLatin1String(text));
 }
 
 void Click(QWidget* window, const char* button) {
-    auto* target = window->findChild<QAbstractButton*>(QLatin1String(button));
-    if (!target) qFatal("no button %s", button);
-    QTest::mouseClick(target, Qt::LeftButton);
+    QTest::mouseClick(ui::Find<QAbstractButton>(window, button), Qt::LeftButton);
+}
+
+// Every window on its own, as its table builds it.
+void SaveEachWindow(const QDir& dir) {
+    const auto noPrices = [] { return std::optional<calc::MaterialPrices>(); };
+    ui::Form1 concrete(noPrices);
+    ui::Form2 menu;
+    ui::Form3 mortar(noPrices);
+    ui::HelpWindow aideMenu(ui::AideMenuScreen(), &menu);
+    ui::HelpWindow aideBeton(ui::AideBetonScreen(), &concrete);
+    ui::HelpWindow aideMortier(ui::AideMortierScreen(), &mortar);
+    for (QWidget* window : std::initializer_list<QWidget*>{&concrete, &menu, &mortar, &aideMenu,
+                                                           &aideBeton, &aideMortier})
+        SaveBothStates(window, dir);
 }
 
 // The worked example from a fresh start: the menu with its prices, then the concrete results.
 void SaveWorkedExample(const QDir& dir) {
-    ui::StartProgram();
-    QWidget* menu = ui::Windows().form2;
+    ui::Program program;
+    program.Start();
+    QWidget* menu = program.Window(QStringLiteral("Form2"));
     const char* const prices[][2] = {{"TxtPrixCiment", "7,25"},
                                      {"TxtPrixSable", "40"},
                                      {"TxtPrixGravier", "35"},
@@ -56,13 +66,12 @@ void SaveWorkedExample(const QDir& dir) {
     for (const auto& [box, text] : prices) Type(menu, box, text);
     Save(menu, dir, "-example");
     Click(menu, "CmdOk");
-    QWidget* concrete = ui::Windows().form1;
+    QWidget* concrete = program.Window(QStringLiteral("Form1"));
     Type(concrete, "TxtDosage", "350");
     Type(concrete, "TxtVolume", "1000");
     Type(concrete, "TxtContenance", "150");
     Click(concrete, "CmdCalcul");
     Save(concrete, dir, "-example");
-    ui::DestroyWindows();
 }
 
 }  // namespace
@@ -72,19 +81,7 @@ int main(int argc, char* argv[]) {
     ui::InitApplicationLook();
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     QDir().mkpath(dir.path());
-    // The help windows place themselves beside their anchors, so the anchors exist first.
-    ui::Forms& forms = ui::Windows();
-    forms.form1 = new ui::Form1;
-    forms.form2 = new ui::Form2;
-    forms.form3 = new ui::Form3;
-    const std::unique_ptr<QWidget> helps[] = {std::make_unique<ui::FormAideMenu>(),
-                                              std::make_unique<ui::FormAideBeton>(),
-                                              std::make_unique<ui::FormAideMortier>()};
-    for (QWidget* window : {static_cast<QWidget*>(forms.form1), static_cast<QWidget*>(forms.form2),
-                            static_cast<QWidget*>(forms.form3)})
-        SaveBothStates(window, dir);
-    for (const auto& help : helps) SaveBothStates(help.get(), dir);
-    ui::DestroyWindows();
+    SaveEachWindow(dir);
     SaveWorkedExample(dir);
     return 0;
 }

@@ -1,0 +1,63 @@
+// The checks of the three inputs in order, and the lists of boxes read from the window tables.
+#include "ui/calculator.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace ui {
+
+InputChecks::InputChecks(Input dosage, Input volume, Input contenance,
+                         std::function<void(bool accepted)> showRange)
+    : dosage_(dosage), volume_(volume), contenance_(contenance), showRange_(std::move(showRange)) {}
+
+Inputs InputChecks::Read() const {
+    return {ReadNumber(dosage_.box), ReadNumber(volume_.box), ReadNumber(contenance_.box)};
+}
+
+bool InputChecks::Accept(std::optional<calc::InputError> error) const {
+    const std::array<std::pair<calc::InputError, Input>, 3> inOrder{{
+        {calc::InputError::ErrDosage, dosage_},
+        {calc::InputError::ErrVolume, volume_},
+        {calc::InputError::ErrContenance, contenance_},
+    }};
+    for (const auto& [refused, input] : inOrder) {
+        const bool accepted = error != refused;
+        if (refused == calc::InputError::ErrDosage) showRange_(accepted);
+        if (!accepted) {
+            input.refusal->show();
+            input.box->clear();
+            return false;
+        }
+        input.refusal->hide();
+    }
+    return true;
+}
+
+void HideResultsOnEdit(QWidget* window, const WindowDef& def, std::function<void()> hideResults) {
+    // textEdited, unlike textChanged, comes only from the user: refusals and "X" do not count.
+    for (const ControlDef* input : RowsWith(def, Input))
+        QObject::connect(Find<QLineEdit>(window, input->name), &QLineEdit::textEdited, window,
+                         hideResults);
+}
+
+void EmptyInOrder(QWidget* window, const WindowDef& def) {
+    std::vector<const ControlDef*> emptied;
+    for (const ControlDef& row : def.controls)
+        if (row.clear > 0) emptied.push_back(&row);
+    std::ranges::sort(emptied, {}, &ControlDef::clear);
+    for (const ControlDef* row : emptied) {
+        QWidget* control = FindControl(window, row->name);
+        if (auto* box = qobject_cast<QLineEdit*>(control))
+            box->clear();
+        else
+            control->hide();
+    }
+}
+
+void EmptyBoxes(QWidget* window, const WindowDef& def, unsigned flag) {
+    for (const ControlDef* row : RowsWith(def, flag)) Find<QLineEdit>(window, row->name)->clear();
+}
+
+}  // namespace ui

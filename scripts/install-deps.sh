@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation locales
   xvfb xauth x11-utils xdotool xclip imagemagick poppler-utils
+  at-spi2-core dbus python3-pyatspi
   cups printer-driver-cups-pdf
   clang-format
   file desktop-file-utils librsvg2-bin time

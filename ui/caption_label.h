@@ -28,4 +28,11 @@ class CaptionLabel : public QLabel {
     std::vector<int> sentenceStarts_;
 };
 
+// A label that refuses an input: a screen reader is told when it shows (see accessibility.h).
+class RefusalLabel : public CaptionLabel {
+    Q_OBJECT
+  public:
+    using CaptionLabel::CaptionLabel;
+};
+
 }  // namespace ui

@@ -9,6 +9,7 @@ namespace ui {
 GraphicalOption::GraphicalOption(QWidget* parent) : QPushButton(parent) {
     setCheckable(true);
     setAutoExclusive(true);
+    setAutoDefault(true);  // "Entrée" selects the option that has the focus
 }
 
 void GraphicalOption::paintEvent(QPaintEvent*) {

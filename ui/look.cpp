@@ -3,14 +3,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPalette>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTranslator>
 #include <QWidget>
 
 namespace ui {
@@ -82,11 +79,6 @@ QPalette FixedPalette() {
 }
 
 void InitApplicationLook() {
-    // The program speaks French: so do the file dialog and the text boxes' context menus.
-    auto* qtTexts = new QTranslator(QCoreApplication::instance());
-    if (qtTexts->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qtTexts);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QFont font = QApplication::font();
     font.setHintingPreference(QFont::PreferFullHinting);

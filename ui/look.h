@@ -49,8 +49,7 @@ QColor Background(const QWidget* widget);
 // A palette that no desktop theme changes, for the windows whose colours are all fixed.
 QPalette FixedPalette();
 
-// Fusion style, full hinting on the application font and Qt's own texts (dialogs, context
-// menus) in French whatever the system's language, set once before any window.
+// Fusion style and full hinting on the application font, set once before any window.
 void InitApplicationLook();
 
 }  // namespace ui

@@ -5,7 +5,11 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
+#include "ui/accessibility.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
@@ -46,6 +50,16 @@ void Destroy(QPointer<Window>& window) {
 }
 
 }  // namespace
+
+void InitApplication() {
+    InitApplicationLook();
+    // The program speaks French: so do the file dialog and the text boxes' context menus.
+    auto* qtTexts = new QTranslator(QCoreApplication::instance());
+    if (qtTexts->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
+    InstallAccessibility();
+}
 
 Program::Program() = default;
 

@@ -28,6 +28,11 @@ class Form3;
 class HelpWindow;
 struct HelpScreen;
 
+// Everything the application object needs before the first window: Fusion with full hinting,
+// Qt's own texts (dialogs, context menus) in French whatever the system's language, and what
+// screen readers are told beyond Qt's own.
+void InitApplication();
+
 class Program : public QObject {
     Q_OBJECT
   public:

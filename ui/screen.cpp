@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "ui/caption_label.h"
+#include "ui/focus_ring.h"
 #include "ui/graphical_option.h"
 #include "ui/line_widget.h"
 #include "ui/result_box.h"
@@ -20,7 +21,7 @@ namespace ui {
 namespace {
 
 QWidget* MakeLabel(const ControlDef& def, QWidget* parent) {
-    auto* label = new CaptionLabel(parent);
+    auto* label = (def.flags & Alert) ? new RefusalLabel(parent) : new CaptionLabel(parent);
     label->setTextFormat(Qt::PlainText);  // rich text would collapse the runs of spaces
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop |
@@ -53,7 +54,7 @@ QWidget* MakeWidget(const ControlDef& def, QWidget* parent) {
             return MakeTextBox(def, parent);
         case Kind::Button: {
             auto* button = new QPushButton(parent);
-            button->setAutoDefault(false);
+            button->setAutoDefault(true);  // "Entrée" presses the button that has the focus
             return button;
         }
         case Kind::Option:
@@ -122,12 +123,15 @@ void Speak(QWidget* window, const ControlDef& def) {
     QStringList parts;
     for (const char* label : def.speech.captions)
         if (label) parts << SpokenCaption(window, label);
-    if (def.speech.name)
-        control->setAccessibleName(QString::fromUtf8(def.speech.name));
-    else if (!parts.isEmpty())
-        control->setAccessibleName(parts.join(QStringLiteral(", ")));
-    if (def.speech.description)
-        control->setAccessibleDescription(QString::fromUtf8(def.speech.description));
+    QString name = parts.join(QStringLiteral(", "));
+    if (def.speech.name) name = QString::fromUtf8(def.speech.name);
+    // A refusal says what it refuses, then its own text.
+    if (def.flags & Alert)
+        name = (name.isEmpty() ? QString() : name + QStringLiteral(" : ")) +
+               SpokenCaption(window, def.name);
+    if (!name.isEmpty()) control->setAccessibleName(name);
+    if (def.speech.describedBy)
+        control->setAccessibleDescription(SpokenCaption(window, def.speech.describedBy));
 }
 
 void SetFocusOrder(QWidget* window, const WindowDef& def) {
@@ -182,6 +186,7 @@ void BuildWindow(QWidget* window, const WindowDef& def) {
     SetFocusOrder(window, def);
     for (const ControlDef& row : def.controls) Speak(window, row);
     ConnectEnterKey(window, def);
+    (new FocusRing(window))->raise();
 }
 
 void RestoreWindowColours(QWidget* window, const WindowDef& def) {

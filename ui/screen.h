@@ -71,11 +71,12 @@ struct Caption {
 using Field = std::variant<std::monostate, double calc::ConcreteMix::*, double calc::MortarMix::*>;
 
 // What a screen reader says of a control: a name of its own, or the captions of the labels
-// that name it (its row, its column, its block), trimmed and joined; and a description.
+// that name it (its row, its column, its block), trimmed and joined; and the label whose
+// caption describes it. A refusal (Alert) is named by the box it refuses, then its own text.
 struct Speech {
     const char* name = nullptr;
     std::array<const char*, 3> captions = {};
-    const char* description = nullptr;
+    const char* describedBy = nullptr;
 };
 
 struct ControlDef {

@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     ui::FontConfigLoader fonts;
     QApplication app(argc, argv);
     fonts.Wait();
-    ui::InitApplicationLook();
+    ui::InitApplication();
     ui::Program program;
     program.Start();
     startup::ExitAfterFirstPaint(program.Window(QStringLiteral("Form2")));

@@ -19,8 +19,8 @@ CONTROLS = {
     "TxtPrixSable": (TEXT, "Prix du m3 de sable"),
     "TxtPrixGravier": (TEXT, "Prix du m3 de gravier"),
     "TxtPrixTransport": (TEXT, "Prix du transport"),
-    "Option1": (OPTION, "Béton", "1"),  # the spoken name, or the caption until it has one
-    "Option2": (OPTION, "Mortier", "2"),
+    "Option1": (OPTION, "Béton"),
+    "Option2": (OPTION, "Mortier"),
     "CmdOk": (BUTTON, "OK"),
     "TxtDosage": (TEXT, "Dosage du béton"),
     "TxtVolume": (TEXT, "Volume de béton à mettre en place"),

@@ -118,7 +118,7 @@ void Mortar() {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ui::InitApplicationLook();
+    ui::InitApplication();
     int pages = 0;
     ui::setWindowPrinter(std::make_unique<CountingPrinter>(pages));
     ui::Program owner;

@@ -70,7 +70,7 @@ BENCHMARK(BM_MortarCalculs)->Unit(benchmark::kMicrosecond);
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ui::InitApplicationLook();
+    ui::InitApplication();
     ui::Program owner;
     program = &owner;
     owner.Start();

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <ostream>
 #include <set>
 #include <utility>
@@ -33,7 +35,7 @@ const Spoken kSpoken[] = {
     {"Form2", "TxtPrixGravier", "Prix du m3 de gravier"},
     {"Form2", "TxtPrixTransport", "Prix du transport"},
     {"Form2", "CmdOk", "OK"},
-    {"Form2", "Option2", "2"},
+    {"Form2", "Option2", "Mortier"},
     {"Form1", "TxtDosage", "Dosage du béton"},
     {"Form1", "TxtVolume", "Volume de béton à mettre en place"},
     {"Form1", "TxtContenance", "Contenance de la bétonnière"},
@@ -57,7 +59,7 @@ const Spoken kSpoken[] = {
     {"Form1", "TxtTempsTh", "Temps total, h"},
     {"Form1", "TxtTempsTm", "Temps total, mn"},
     {"Form1", "CmdCalcul", "CALCULS"},
-    {"Form1", "CmdEffacer", "X"},
+    {"Form1", "CmdEffacer", "Effacer les données"},
     {"Form3", "TxtDosage2", "Dosage du mortier"},
     {"Form3", "TxtVolMortier", "Volume du mortier à mettre en place"},
     {"Form3", "TxtContenance2", "Contenance de la bétonnière"},
@@ -221,6 +223,68 @@ TEST_F(UiTest, EnterOnABadDosageRefusesItAndKeepsTheCursorThere) {
     EXPECT_TRUE(Shown(Label("Form3", "LblMauvaisDos2")));
     EXPECT_EQ(Box("Form3", "TxtDosage2")->text(), "");
     EXPECT_EQ(Window("Form3")->focusWidget(), Box("Form3", "TxtDosage2"));
+}
+
+// "Entrée", or the keypad's, on a focused button presses it, on every window.
+TEST_F(UiTest, EnterPressesTheFocusedButton) {
+    const std::pair<const char*, const char*> buttons[] = {
+        {"Form2", "CmdEffacerP"}, {"Form2", "Option2"},
+        {"Form2", "CmdOk"},       {"Form3", "CmdCalcul2"},
+        {"Form3", "CmdRetour2"},  {"Form2", "Option1"},
+        {"Form2", "CmdOk"},       {"Form1", "CmdInfo"},
+        {"Form1", "CmdAideBet"},  {"FormAideBeton", "CmdQuitAideBeton"},
+    };
+    for (const auto& [window, name] : buttons) {
+        auto* button = qobject_cast<QAbstractButton*>(Control(window, name));
+        ASSERT_TRUE(Shown(button)) << window << "." << name;
+        QSignalSpy pressed(button, &QAbstractButton::clicked);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+        if (Shown(button)) QTest::keyClick(button, Qt::Key_Return);
+        EXPECT_GE(pressed.count(), 1) << window << "." << name;
+        Settle();
+    }
+    EXPECT_TRUE(Shown(Window("FormAideBeton")) == false);
+    EXPECT_TRUE(Shown(Label("Form1", "LblInfo")));
+}
+
+// WCAG's contrast ratio of two colours.
+double Contrast(QRgb a, QRgb b) {
+    const auto luminance = [](QRgb c) {
+        const auto linear = [](int v) {
+            const double x = v / 255.0;
+            return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The focus shows from the moment the window is active, before any Tab: a frame two bands of
+// two pixels wide on the left of the control, each 3:1 against what it touches.
+TEST_F(UiTest, TheFocusedControlIsFramedVisibly) {
+    const std::pair<const char*, const char*> focused[] = {{"Form2", "CmdOk"},
+                                                           {"Form2", "TxtPrixCiment"},
+                                                           {"Form1", "TxtDosage"},
+                                                           {"Form1", "CmdCalcul"},
+                                                           {"Form2", "Option1"}};
+    Click("Form2", "CmdOk");
+    for (const auto& [name, control] : focused) {
+        SCOPED_TRACE(control);
+        QWidget* window = Window(name);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        if (QLatin1String(control) != "CmdOk") Control(name, control)->setFocus();
+        const QImage image = window->grab().toImage();
+        const QWidget* target = Control(name, control);
+        const QPoint left = target->mapTo(window, QPoint(0, target->height() / 2));
+        const auto at = [&](int dx) { return image.pixel(left.x() + dx, left.y()) & 0xFFFFFF; };
+        EXPECT_EQ(at(-1), at(-2)) << "inner band";
+        EXPECT_EQ(at(-3), at(-4)) << "outer band";
+        EXPECT_GE(Contrast(at(-1), at(6)), 3) << "against the control";
+        EXPECT_GE(Contrast(at(-4), at(-6)), 3) << "against its surroundings";
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/look.h"
+#include "ui/program.h"
 
 namespace ui::test {
 namespace {
@@ -114,7 +115,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" KARVO_SCREEN_CONFIG);
     QApplication app(argc, argv);
-    ui::InitApplicationLook();
+    ui::InitApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

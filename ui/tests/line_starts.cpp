@@ -32,7 +32,7 @@ void Report(QWidget* window) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    ui::InitApplicationLook();
+    ui::InitApplication();
     // QString::number: printf would write the decimal comma of a French C locale.
     std::printf("dpr %s\n", qPrintable(QString::number(app.devicePixelRatio())));
     ui::Program program;

@@ -27,7 +27,7 @@ void Type(QWidget* window, const char* box, const char* text) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    ui::InitApplicationLook();
+    ui::InitApplication();
     bool failed = false;
     // No message box to answer: the failure is the exit status.
     ui::setPrintFailureHandler([&failed](QWidget*, const ui::Page&) { failed = true; });

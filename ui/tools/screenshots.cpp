@@ -78,7 +78,7 @@ void SaveWorkedExample(const QDir& dir) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    ui::InitApplicationLook();
+    ui::InitApplication();
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     QDir().mkpath(dir.path());
     SaveEachWindow(dir);

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README: `make run` and `make test`. Both install what is missing.
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -29,6 +30,7 @@ run: build
 
 test: build
 	@bash scripts/format-check.sh
+	@bash scripts/license-check.sh
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 ifeq ($(DEEP),1)
 	$(MAKE) test-sanitize fuzz memcheck DEEP=0

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Karvo: the command line, the application object, the program that owns the windows, and
 // the event loop.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Karvo's calculations, with no user interface: reading typed numbers, showing numbers
 // with format patterns, the concrete mix, the mortar dosage ranges and the mortar mix.
 // The windows read their boxes with Val, call CalculBeton / CalculMortier and write each

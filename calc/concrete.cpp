@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The concrete mix: per cubic metre, per batch, totals, costs and working time.
 #include "calc/concrete.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The concrete mix: validation of dosage, volume and mixer capacity, and every result with
 // its format pattern.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact decimal conversions: a fast path with exactly representable powers of ten, and
 // std::to_chars / std::from_chars (locale independent) for everything else.
 #include "calc/detail/decimal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mortar mix: several results are computed from the numbers as they are shown, read back
 // with the decimal point that wrote them, so the separator only changes how they are written.
 #include "calc/mortar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mortar mix within a dosage range. Several results are computed from the numbers as
 // they are shown (rounded to the shown decimals), whatever the decimal separator.
 #pragma once

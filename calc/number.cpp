@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Val, the rule for typed numbers, and FormatNumber, the format patterns; neither goes
 // through the C locale, which the windows set to the user's regional settings.
 #include "calc/number.h"

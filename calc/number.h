@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a typed number and showing a number with a format pattern, independent of the
 // C locale: Val reads "." only, a number typed in a box may use "." or ",", and shown numbers
 // use the caller's separator.

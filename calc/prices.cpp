@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The price checks of the menu's "OK", also made before each calculation.
 #include "calc/prices.h"
 

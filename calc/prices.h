@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four material prices typed on the menu, in price units, and their accepted ranges.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four mortar dosage ranges of use.
 #include "calc/ranges.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splitting a working time in minutes into whole hours and minutes.
 #include "calc/working_time.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Working time at one batch every three minutes, shared by both calculations.
 #pragma once
 

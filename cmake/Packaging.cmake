@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts beside the executable (the desktop entry, the icon and the
 # documents of PackageDocuments.cmake), the Debian package that CPack builds from the same
 # installation, and the test of both.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CalculBeton and CalculMortier fed as the windows feed them: Val of typed texts. The input
 // holds the texts of the dosage, volume, capacity and four prices, one per line, then a line
 // whose first byte picks the mortar range and the decimal separator. Every field must show as

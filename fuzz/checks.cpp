@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shape of a shown number, read from the pattern the way the program's patterns mean it.
 #include "checks.h"
 

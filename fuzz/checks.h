@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets require of every shown text and the way they report a broken rule:
 // a message, then abort, which libFuzzer records with the input that caused it.
 #pragma once

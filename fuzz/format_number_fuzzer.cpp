@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormatNumber with each of the program's patterns and both separators, on any double (NaN,
 // infinities, subnormals, -0 included) and on what Val reads from the input: the text is the
 // overflow text exactly when the value is not finite, otherwise a well-formed number that

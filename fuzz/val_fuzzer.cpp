@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Val on any text: never a NaN, blanks ignored wherever they stand, a comma ends the number,
 // and a minus before a text that starts with a number negates it; a typed number reads a comma
 // as Val reads a point.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a scratch prefix and checks what a desktop needs: the program, with
 # no library path of its own, a valid desktop entry that starts it, and an icon that renders.
 # Usage: scripts/check-install.sh BUILD_DIR. Exits 77 (skipped) without the checking tools.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the calculation library's libFuzzer targets with clang and runs each for a bounded
 # time (FUZZ_SECONDS, 20 by default) from a small seed corpus written here; a crash, a
 # sanitizer report or a broken rule fails, and leaves its input under <build>/artifacts/.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Karvo needs to build, test, run and check its package, when they
 # are missing, and generates the French locale that the tests run under.
 set -euo pipefail

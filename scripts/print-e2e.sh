@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the concrete window through Qt's default-printer path to the CUPS queue of the
 # cups-pdf virtual printer, moves the PDF that lands in ~/PDF to OUTPUT_DIR and renders it to PNG.
 # Usage: scripts/print-e2e.sh [BUILD_DIR] [OUTPUT_DIR]; exits 77 (skipped) without CUPS.

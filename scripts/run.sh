@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Karvo on the user's display. Without a display, starts it on a virtual one (Xvfb),
 # saves a screenshot of the screen after start-up, says where it is, and stops the program.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the six windows, and the menu and concrete window of the worked example, to PNG files
 # under screenshots/, headless, as a French user sees them (decimal comma).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times Karvo's start-up against a bare Qt Widgets window, side by side under one Xvfb:
 # each run ends at the first paint of the menu (or of the bare window) and exits.
 # Usage: scripts/startup-bench.sh [BUILD_DIR] [RUNS]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The refusal labels are known by their class, which is set before any interface is asked for.
 #include "ui/accessibility.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks of the three inputs in order, and the lists of boxes read from the window tables.
 #include "ui/calculator.h"
 

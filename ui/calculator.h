@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the concrete and mortar windows share around "CALCULS": the three inputs read as the
 // user typed them, their refusals shown in the fixed order (dosage, volume, capacity), the
 // results written into the boxes whose rows name a field, and what "X" empties, in order.

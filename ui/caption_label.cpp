@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lays the caption out line by line: breaks at spaces to fit the width, and a new line at
 // the start of every sentence of a caption made of sentences.
 #include "ui/caption_label.h"

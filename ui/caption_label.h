@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label whose caption may be made of sentences, each ending its line after its run of
 // spaces whatever the font's exact widths; other captions wrap as any label does.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Repainted at every change of the focus; paints nothing when the window has no focus.
 #include "ui/focus_ring.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard focus, drawn by each window over everything else as a frame two bands wide
 // around the focused control: the inner band black or white, whichever stands out more from the
 // control, the outer band likewise from what lies around it; shown while the window is active.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fontconfig keeps one process-wide configuration and is thread-safe: the configuration
 // loaded here is the one Qt's font database finds already initialised.
 #include "ui/font_loader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads the system's font configuration on a second thread while the application connects to
 // the display, instead of on the main thread when the first window lays out its text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Concrete window: reads its three boxes, checks them in order (dosage, volume, capacity), then
 // gets the menu's checked prices, runs calc::CalculBeton and writes the boxes its table names.
 #include "ui/form1.h"

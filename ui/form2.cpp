@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu window: the price boxes are the only store of the prices; calc::CheckPrices checks them
 // at "OK" and, through CheckedPrices, at each calculation.
 #include "ui/form2.h"

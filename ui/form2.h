@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu window: the four prices with their checks, the choice between the concrete and the
 // mortar calculator, "X" for the prices, "INFOS" and the exit with its monogram. It says what
 // the user chose (a calculator, the help, the end) and knows no other window.

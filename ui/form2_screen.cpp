@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table of the menu: one row per control with its kind, text, geometry in twips, look, state
 // when the window is created, focus order and what a screen reader calls it.
 #include "ui/screens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mortar window: the selected option gives the calc::DosageRange; "CALCULS" checks the inputs in
 // order, gets the menu's checked prices, runs calc::CalculMortier and writes the boxes its table
 // names.

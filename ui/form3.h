@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mortar calculator window: the four dosage ranges, three inputs, "CALCULS" with the menu's
 // prices, the results written with their patterns, and "X". It says what the user asks of
 // other windows (the menu, its help) and knows none of them.

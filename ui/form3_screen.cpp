@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table of the mortar window: one row per control with its kind, text, geometry in twips,
 // look, state when the window is created, groups, print role, focus order, place among what
 // "X" and a range choice empty, the result it shows and what a screen reader calls it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bevel's light and dark edges are shades of the button's own colour, never the theme's.
 #include "ui/graphical_option.h"
 

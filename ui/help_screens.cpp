@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tables of the three help windows and their texts: each text is a run of sentences, each
 // sentence followed by the spaces that end its line at the label's width and font.
 #include "ui/screens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A help window's placement at its creation, its print and its closing.
 #include "ui/help_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A help window (the menu's, the concrete window's or the mortar window's, by its table): built
 // from its table, placed beside the window it explains when created, printed by "IMPRIMER" and
 // closed by "Quitter les infos" (hidden, then destroyed).

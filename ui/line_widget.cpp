@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints a line of a given colour and width inside its own small rectangle.
 #include "ui/line_widget.h"
 

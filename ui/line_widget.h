@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A horizontal or vertical rule between two points, like the frame lines of the calculators.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion of the tables' twips and colours into Qt geometry, fonts and palettes.
 #include "ui/look.h"
 

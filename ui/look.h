@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours, fonts and the twips-to-pixels conversion shared by every window: the screen
 // tables give twips and #RRGGBB colours, and only this module turns them into Qt values.
 #pragma once

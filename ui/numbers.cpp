@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading boxes and writing results, the only place where the locale is consulted.
 #include "ui/numbers.h"
 

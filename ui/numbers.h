@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers between the boxes and the calculations: typed texts are read with calc::ReadTyped,
 // results are shown with their pattern and the user's regional decimal separator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message after a failed print and the saving of the page as a PDF file instead.
 #include "ui/pdf_offer.h"
 

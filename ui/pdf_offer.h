@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user is offered when nothing was printed: a message, then the page saved as a PDF
 // file chosen in a file dialog.
 #pragma once

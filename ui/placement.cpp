@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Centred vertically on the anchor, moved up where its bottom would leave the screen; on its
 // left when the anchor's centre is in the right half of the screen (or exactly at its middle),
 // on its right otherwise.

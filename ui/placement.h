@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where windows go on the screen: a help window beside the window it explains (its anchor), in
 // single-precision twips, the anchor moving sideways when there is no room; a window centred.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print look of a window read from its rows (Print column), applied around the image sent
 // to the printer; afterwards every row's own colours and visibility come back.
 #include "ui/printing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing a window as displayed: its buttons hidden and, on a calculator, its print colours,
 // all read from the rows of its table; the page goes to the installed WindowPrinter, then each
 // control gets back the look its row gives.

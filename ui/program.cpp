@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program wires the windows' signals: the menu's choices open a calculator or its help, a
 // calculator's "RETOUR" brings the menu back, "INFOS" opens the help of the window that asks,
 // a calculator gets its prices from the menu, and the exit destroys every window in order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: the one owner of the six windows, which creates them, wires what each asks for
 // to the window that answers, and destroys them at the exit.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fits the font to the text at every change of the text, from the design font downwards.
 #include "ui/result_box.h"
 

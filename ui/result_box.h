@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text box that shows a result: whatever the text, all of it is seen, because the box's font
 // shrinks just enough when the text is wider than the box at its own font.
 #pragma once

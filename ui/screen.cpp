@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds a window's widgets from its table, row by row: kind, name, geometry, colours, font,
 // text, visibility and selection; then the stacking, the focus order, what a screen reader says
 // and the "Entrée" key, all read from the same rows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows described as data: one row per control, in twips, holding every fact about that
 // control (geometry, look, start state, focus order, groups, print role, the result it shows,
 // what a screen reader says). BuildWindow turns a table into named child widgets; every list a

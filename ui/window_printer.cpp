@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed window printer, and the two Qt Print Support outputs of a page: the default
 // printer (no dialog) and a PDF file, both with the image scaled to fit above its footnote.
 #include "ui/window_printer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a window's image goes when it is printed: one replaceable printer for the program,
 // by default the system's default printer through Qt Print Support, no dialog. A page is the
 // image, as large as the paper allows, with an optional line of small type under it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first paint of a window is seen by an event filter; the exit is queued behind it so
 // that the window's controls are painted and flushed to the display first.
 #include "bench/startup/first_paint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ends a start-up benchmark run once a window has been painted for the first time.
 #pragma once
 

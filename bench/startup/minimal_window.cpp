@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference for Karvo's start-up: a bare Qt Widgets program that shows one empty window
 // of the menu's size and ends once it is first painted.
 #include <QApplication>

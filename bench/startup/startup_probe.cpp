@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Karvo's start-up as app/main.cpp does it, ending once the menu is first painted.
 #include <QApplication>
 

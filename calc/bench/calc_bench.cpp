@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of one calculation plus formatting every field, as one press of "CALCULS" does.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact conversions between doubles and decimals, shared by the number rules and the mortar
 // round trips; fast for the everyday sizes, exact for all.
 #pragma once

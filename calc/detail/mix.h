@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the concrete and mortar calculations share: the input checks in their fixed order,
 // the batch size, the working time and the lookup of a field's format pattern.
 #pragma once

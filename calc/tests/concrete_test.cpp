@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The concrete calculation: worked example with its shown texts, input checks, batch sizes,
 // working time and prices.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The library under a French C locale, as the windows run it: numbers are still read with the
 // point and written with the separator the caller asks for.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mortar dosage ranges and the mortar calculation: worked examples, input checks,
 // working time, prices and the shown texts under both decimal separators.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading typed numbers with Val and showing numbers with FormatNumber.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splitting a working time into whole hours and whole minutes.
 #include <gtest/gtest.h>
 

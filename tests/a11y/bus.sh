@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Karvo on the accessibility bus as a screen reader finds it: its own Xvfb and D-Bus session,
 # the AT-SPI bus launched and enabled through org.a11y.Status.IsEnabled, the real executable
 # started with no Qt variable, then client.py drives and checks it over AT-SPI.

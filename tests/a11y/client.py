@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Karvo read through the accessibility bus as a screen reader reads it.
 
 Finds the karvo application on the AT-SPI bus, walks each showing window (printing the tree and

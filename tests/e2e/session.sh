@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One whole user session of the real karvo executable in a real X window (Xvfb, no window
 # manager), driven from outside with xdotool and read back through the clipboard and screenshots.
 set -euo pipefail

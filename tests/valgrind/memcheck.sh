@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the scripted offscreen session under valgrind memcheck: an invalid access, a use of an
 # uninitialised value or a definitely lost block fails, and so does a session that broke.
 set -euo pipefail

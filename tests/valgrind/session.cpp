@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scripted session through the real widgets, offscreen, for memcheck: both calculators, the
 // note, every help window opened, printed and closed, prints through a printer that only counts
 // them, and the exit through "QUITTER". Exits non-zero when the session does not go as a user

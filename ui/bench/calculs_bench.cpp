@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of one press of "CALCULS" on each calculator, through the real widgets offscreen:
 // the click, the checks, the calculation, the 19 or 15 boxes written and the repaint.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard and screen readers: what a screen reader says for each text box and button,
 // "Entrée" in an input or price box pressing its window's button, and where the keyboard
 // starts on each window, through real key presses.

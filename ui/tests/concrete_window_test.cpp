@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The concrete window driven through its boxes and buttons: the shown texts of the worked
 // example, the order of the checks, what a refusal leaves alone, "X", the note, and the
 // menu's prices checked again at each calculation.

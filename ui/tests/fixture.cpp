@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widget tests' main (one QApplication for the whole run) and their shared fixture.
 #include "ui/tests/fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared fixture of the widget tests: a fresh program per test, real clicks and key
 // presses, and a watchdog that fails the test on an unexpected modal dialog.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // High DPI: the program run on a 96-dpi screen and on denser ones, as separate processes
 // (the scale is fixed when the application starts). The windows keep their sizes, are
 // rendered with more device pixels, and every label breaks its lines at the same words.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program, opens every window and prints what the high-DPI test compares between
 // screens: the device pixel ratio, each window's size (logical, and in device pixels as
 // rendered) and where each line of every label starts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu: the four price checks of "OK" in order, the choice of calculator and "X".
 #include <QMenu>
 #include <memory>

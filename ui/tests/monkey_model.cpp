@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's expectations: its own table of which box shows which field, the accepted
 // ranges, and the calculations run again from the boxes' texts.
 #include "ui/tests/monkey_model.h"

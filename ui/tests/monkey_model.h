@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the monkey expects of the two calculators, worked out from the texts of the boxes the
 // way a user with a pocket calculator would: which inputs "CALCULS" accepts, and the result
 // texts it should show for them.

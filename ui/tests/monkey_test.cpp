@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random user on whatever is shown: clicks, typed and pasted texts, key presses, window
 // moves and closes, checking after each action what a user relies on. KARVO_MONKEY_SEED replays
 // a run (every failure names its seed), KARVO_MONKEY_ACTIONS changes its length.

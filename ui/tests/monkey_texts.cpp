@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts for the monkey: a number near the box's range most of the time, junk otherwise.
 #include "ui/tests/monkey_texts.h"
 

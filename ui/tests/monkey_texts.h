@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts a careless or curious user types into a box: numbers within and just outside the box's
 // range, and junk (empty, huge, unicode, overflowing exponents, &H and &O, signs, spaces, commas).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mortar window driven through its boxes, option buttons and buttons: the four worked
 // examples as shown texts, the ranges, the refusals and what they empty, and "X".
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, "INFOS", "RETOUR", the title bar's close, and the exit with its monogram, which
 // ends the program and so runs in a child process.
 #include <QApplication>

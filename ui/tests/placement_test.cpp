@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a help window opens beside its anchor: the arithmetic on its own, then the real
 // windows on the tests' 1280 x 1024 px screen (19200 x 15360 twips).
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end-to-end print: the program started as the user starts it, the concrete window given
 // the worked example with its prices, then "IMPRIMER" with the program's own printer, the system's
 // default. Exits 0 once the page went to the printer, 1 when the print failed.

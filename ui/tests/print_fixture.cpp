@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printing tests' fixture: the keeping printer, the recorded offers, the user's steps
 // and the reading of colours from widgets and images.
 #include "ui/tests/print_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixture of the printing tests: a printer that keeps each image with how every window
 // looked while it was taken, a failure handler that records its offers, the user's steps to
 // a printable window, and the colours read back from widgets and images.

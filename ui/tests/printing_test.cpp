@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing through the "IMPRIMER" buttons with a printer that keeps what it receives: the
 // image itself (print colours, no buttons), every colour and visibility while printing and
 // after, the information note, the help windows and a printer that fails.

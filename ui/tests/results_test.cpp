@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a user sees of results: the whole number in every box, even with the largest inputs and
 // prices (measured with the box's own font), and never beside inputs or prices that the user
 // changed since the results were computed.

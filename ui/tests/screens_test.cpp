@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six windows as created: sizes, captions, design-time visibility and selection, tab
 // order, a sample of geometry, colours and fonts per kind, the long texts and their wrapping.
 #include <QFontInfo>

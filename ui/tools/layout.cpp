@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints where each control of each window lies, in pixels inside its window's client area, as
 // the window tables give it: "Window Control left top width height", one control a line. The
 // end-to-end test reads it to know where to click.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders each window to PNG, offscreen: as created, and with every control shown; then the
 // menu and the concrete window of the worked example, typed and clicked as a user does.
 // Usage: karvo_screenshots OUTPUT_DIR

@@ -44,7 +44,7 @@ fuzz: deps
 	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh build-fuzz
 
 memcheck: build
-	bash tests/valgrind/memcheck.sh $(BUILD)/tests/valgrind/karvo_session
+	bash tests/valgrind/memcheck.sh $(BUILD)/ui/tests/karvo_ui_tests
 
 bench: build
 	$(BUILD)/calc/karvo_calc_bench

@@ -45,8 +45,8 @@ trap 'rm -f "$stamp"; cleanup' EXIT
 sleep 1  # file times have one-second steps on some file systems
 
 # PRINTER makes the queue this process's default printer without changing the system's.
-env PRINTER="$queue" QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" \
-  "$build/ui/tests/karvo_print_e2e" || { echo "print-e2e: the print failed" >&2; exit 1; }
+env PRINTER="$queue" KARVO_PRINT_E2E=1 LANG=fr_FR.UTF-8 "$build/ui/tests/karvo_ui_tests" \
+  --gtest_filter='PrintE2E.*' || { echo "print-e2e: the print failed" >&2; exit 1; }
 
 pdf=
 for _ in $(seq 300); do

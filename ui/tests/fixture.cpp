@@ -3,95 +3,158 @@
 #include "ui/tests/fixture.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
+#include <cmath>
+#include <memory>
 
-#include "ui/form1.h"
-#include "ui/form2.h"
 #include "ui/look.h"
-#include "ui/program.h"
+#include "ui/numbers.h"
 
 namespace ui::test {
 namespace {
 
-std::unique_ptr<Program>& Current() {
-    static std::unique_ptr<Program> program;
-    return program;
+std::unique_ptr<Program> current;
+
+class KeepingPrinter : public WindowPrinter {
+    bool printPage(const Page& page) override {
+        QStringList selected;
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            for (const QLineEdit* box : window->findChildren<QLineEdit*>())
+                if (box->hasSelectedText()) selected << box->objectName();
+        const QWidget* focus = QApplication::focusWidget();
+        UiTest::Prints().push_back({page, focus ? focus->objectName() : QString(), selected});
+        return true;
+    }
+};
+
+// "Form2.Name" or "Name" of the step's window: the window and the control's name.
+std::pair<QByteArray, QByteArray> Named(const char* window, const QString& name) {
+    return {(name.contains('.') ? name.section('.', 0, 0) : window).toLatin1(),
+            name.section('.', -1).toLatin1()};
 }
 
 }  // namespace
 
 void UiTest::SetUp() {
+    Prints().clear();
+    setWindowPrinter(std::make_unique<KeepingPrinter>());
     Restart();
     // Ready as a user finds it: the menu on screen and the mortar window built behind it.
-    ASSERT_TRUE(QTest::qWaitFor([] { return Window("Form3") != nullptr; }))
-        << "the mortar window was not built after the menu was shown";
-    watchdog_.setInterval(100);
-    QObject::connect(&watchdog_, &QTimer::timeout, [] {
+    ASSERT_TRUE(QTest::qWaitFor([] { return Window("Form3") != nullptr; }));
+    watchdog_.callOnTimeout([] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             ADD_FAILURE() << "unexpected modal dialog: " << modal->windowTitle().toStdString();
             modal->close();
         }
     });
-    watchdog_.start();
+    watchdog_.start(100);
 }
 
 void UiTest::TearDown() {
     watchdog_.stop();
-    Current().reset();
+    current.reset();
+    setWindowPrinter(nullptr);
     Settle();
 }
 
 void UiTest::Restart() {
-    Current().reset();
+    current.reset();
     Settle();
-    Current() = std::make_unique<Program>();
-    Current()->Start();
+    current = std::make_unique<Program>();
+    current->Start();
 }
 
-Program& TheProgram() {
-    return *Current();
+std::vector<Printed>& UiTest::Prints() {
+    static std::vector<Printed> prints;
+    return prints;
 }
 
 QWidget* UiTest::Window(const char* name) {
     return ProgramWindow(QLatin1String(name));
 }
 
-Form1* UiTest::Concrete() {
-    return qobject_cast<Form1*>(Window("Form1"));
-}
-
-Form2* UiTest::Menu() {
-    return qobject_cast<Form2*>(Window("Form2"));
-}
-
 QWidget* UiTest::Control(const char* window, const char* name) {
-    QWidget* parent = Window(window);
-    EXPECT_NE(parent, nullptr) << window << " is absent";
-    return parent ? FindControl(parent, name) : nullptr;
+    EXPECT_NE(Window(window), nullptr) << window << " is absent";
+    return Window(window) ? FindControl(Window(window), name) : nullptr;
 }
 
-QLineEdit* UiTest::Box(const char* window, const char* name) {
-    return qobject_cast<QLineEdit*>(Control(window, name));
+QString UiTest::Text(const char* window, const char* box) {
+    return qobject_cast<QLineEdit*>(Control(window, box))->text();
 }
 
-QLabel* UiTest::Label(const char* window, const char* name) {
-    return qobject_cast<QLabel*>(Control(window, name));
+bool UiTest::Shown(const char* window, const char* control) {
+    return Control(window, control)->isVisibleTo(Window(window));
 }
 
 void UiTest::Click(const char* window, const char* button) {
     auto* target = qobject_cast<QAbstractButton*>(Control(window, button));
-    ASSERT_NE(target, nullptr);
-    ASSERT_TRUE(Shown(target)) << window << "." << button << " is not shown";
+    ASSERT_TRUE(target && target->isVisible()) << window << "." << button << " is not shown";
     QTest::mouseClick(target, Qt::LeftButton);
 }
 
 void UiTest::Type(const char* window, const char* box, const QString& text) {
-    QLineEdit* target = Box(window, box);
-    ASSERT_NE(target, nullptr);
+    auto* target = qobject_cast<QLineEdit*>(Control(window, box));
     target->setFocus();
     target->selectAll();
     QTest::keyClick(target, Qt::Key_Delete);
     QTest::keyClicks(target, text);
+}
+
+void UiTest::Prices(const std::array<const char*, 4>& prices) {
+    const char* const boxes[] = {"TxtPrixCiment", "TxtPrixSable", "TxtPrixGravier",
+                                 "TxtPrixTransport"};
+    for (int i = 0; i < 4; ++i) Type("Form2", boxes[i], QString::fromUtf8(prices[i]));
+}
+
+void UiTest::Open(const char* option) {
+    Click("Form2", option);
+    Click("Form2", "CmdOk");
+}
+
+void UiTest::Calculate(const char* window, const std::array<const char*, 3>& inputs) {
+    const int mortar = QLatin1String(window) == "Form3";
+    const char* const boxes[2][3] = {{"TxtDosage", "TxtVolume", "TxtContenance"},
+                                     {"TxtDosage2", "TxtVolMortier", "TxtContenance2"}};
+    for (int i = 0; i < 3; ++i) Type(window, boxes[mortar][i], QString::fromUtf8(inputs[i]));
+    Click(window, mortar ? "CmdCalcul2" : "CmdCalcul");
+}
+
+void UiTest::Play(const char* window, std::initializer_list<Step> steps) {
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.actions);
+        for (const QString& word : QString::fromUtf8(step.actions).split(' ', Qt::SkipEmptyParts)) {
+            const auto [win, control] = Named(window, word.section('=', 0, 0));
+            if (word.contains('='))
+                Type(win, control, word.section('=', 1).replace('_', ' '));
+            else
+                Click(win, control);
+        }
+        for (const QString& word :
+             QString::fromUtf8(step.expected).split(' ', Qt::SkipEmptyParts)) {
+            const bool sign = word.startsWith('+') || word.startsWith('-');
+            const QString value = word.section(QRegularExpression("[=#]"), 1).replace('_', ' ');
+            const QString named = word.mid(sign).section(QRegularExpression("[=#]"), 0, 0);
+            if (sign && !named.contains(QLatin1Char('.')) &&
+                named.startsWith("Form")) {  // a window
+                EXPECT_EQ(Window(named.toLatin1()) && Window(named.toLatin1())->isVisible(),
+                          word[0] == '+')
+                    << qPrintable(word);
+                continue;
+            }
+            const auto [win, name] = Named(window, named);
+            QWidget* control = Control(win, name);
+            const auto* box = qobject_cast<QLineEdit*>(control);
+            if (sign)
+                EXPECT_EQ(control->isVisibleTo(Window(win)), word[0] == '+') << qPrintable(word);
+            else if (word.contains('#'))
+                EXPECT_EQ(Foreground(control), QColor('#' + value)) << qPrintable(word);
+            else
+                EXPECT_EQ(box ? box->text() : qobject_cast<QLabel*>(control)->text(),
+                          box ? Local(value) : value)
+                    << qPrintable(word);
+        }
+    }
 }
 
 void UiTest::Settle() {
@@ -101,12 +164,23 @@ void UiTest::Settle() {
     }
 }
 
-QWidget* ProgramWindow(const QString& name) {
-    return Current() ? Current()->Window(name) : nullptr;
+QString UiTest::Local(const QString& frenchText) {
+    return QString(frenchText).replace(',', QLatin1Char(DecimalSeparator()));
 }
 
-bool Shown(const QWidget* widget) {
-    return widget && widget->isVisible();
+QWidget* ProgramWindow(const QString& name) {
+    return current ? current->Window(name) : nullptr;
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 }  // namespace ui::test

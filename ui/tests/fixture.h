@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The shared fixture of the widget tests: a fresh program per test, real clicks and key
-// presses, and a watchdog that fails the test on an unexpected modal dialog.
+// The fixture of the widget tests: a fresh program per test driven by real clicks and key
+// presses, a printer that keeps what it is given instead of the system's, and a watchdog that
+// fails the test on an unexpected modal dialog.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,50 +10,63 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
-#include <QWidget>
-#include <memory>
+#include <array>
+#include <vector>
 
 #include "ui/program.h"
 #include "ui/screen.h"
-
-namespace ui {
-class Form1;
-class Form2;
-}  // namespace ui
+#include "ui/window_printer.h"
 
 namespace ui::test {
 
+// A page as the printer received it, with the control that had the focus and the text boxes
+// that had a selection at that moment.
+struct Printed {
+    Page page;
+    QString focus;
+    QStringList selected;
+};
+
 class UiTest : public ::testing::Test {
+  public:
+    static std::vector<Printed>& Prints();  // since the test started
+
   protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Each of the program's windows, or null when absent.
-    static QWidget* Window(const char* name);
+    static QWidget* Window(const char* name);  // null when absent
     static QWidget* Control(const char* window, const char* name);
-    static QLineEdit* Box(const char* window, const char* name);
-    static QLabel* Label(const char* window, const char* name);
-    static Form1* Concrete();
-    static Form2* Menu();
-
+    static QString Text(const char* window, const char* box);
+    // Not hidden itself, whether its window is shown or not.
+    static bool Shown(const char* window, const char* control);
     static void Click(const char* window, const char* button);
     static void Type(const char* window, const char* box, const QString& text);
-    // Lets deferred deletions and queued calls run.
-    static void Settle();
-    // A new program in place of the test's, started, with no event processed yet.
-    static void Restart();
+    // The prices cement, sand, gravel, transport; a calculator chosen on the menu and opened;
+    // a calculator's dosage, volume, capacity and "CALCULS".
+    static void Prices(const std::array<const char*, 4>& prices);
+    static void Open(const char* option);
+    static void Calculate(const char* window, const std::array<const char*, 3>& inputs);
+    // A user's steps on a window and what it shows after each, one line a step. Actions:
+    // "Box=text" types (spaces as "_"), "Button" clicks. Expectations: "+Control" shown,
+    // "-Control" hidden, "Control=text" its text (in a box, a decimal comma is the locale's),
+    // "Label#RRGGBB" its text colour, "+Form1" / "-Form1" a window shown / hidden or absent.
+    // "Form2.Name" names a control of another window.
+    struct Step {
+        const char* actions;
+        const char* expected;
+    };
+    static void Play(const char* window, std::initializer_list<Step> steps);
+    static void Settle();   // lets deferred deletions and queued calls run
+    static void Restart();  // a new program, started, no event processed yet
+    // A French text ("173,04") with the decimal separator of the locale the test runs under.
+    static QString Local(const QString& frenchText);
 
   private:
     QTimer watchdog_;
 };
 
-// The program of the running test.
-Program& TheProgram();
-
-// One of the six windows by name, or null when absent.
-QWidget* ProgramWindow(const QString& name);
-
-// Shown as the user sees it: inside a shown window and not hidden itself.
-bool Shown(const QWidget* widget);
+QWidget* ProgramWindow(const QString& name);        // of the running test's program
+double Contrast(const QColor& a, const QColor& b);  // WCAG's ratio, from 1 to 21
 
 }  // namespace ui::test

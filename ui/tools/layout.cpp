@@ -1,23 +1,75 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Prints where each control of each window lies, in pixels inside its window's client area, as
-// the window tables give it: "Window Control left top width height", one control a line. The
-// end-to-end test reads it to know where to click.
+// Where things are, for the tests that drive or compare the real program from outside.
+//   karvo_layout             each control of each window, in pixels inside its window's client
+//                            area, as the tables give it: "Window Control left top width height"
+//   karvo_layout --rendered  the program started with every window open: "dpr 2", then
+//                            "window Form1 612x575 1224x1150" (logical, then device pixels) and
+//                            "label Form1.Label1 0 71 ..." (where each line of a label starts)
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPixmap>
+#include <QTest>
 #include <cstdio>
+#include <cstring>
 
+#include "ui/caption_label.h"
+#include "ui/program.h"
 #include "ui/screens.h"
 
-int main() {
+namespace {
+
+void PrintTables() {
     for (const ui::WindowDef* window : ui::AllScreens()) {
         int frameLeft = 0, frameTop = 0;
         for (const ui::ControlDef& row : window->controls) {
             if (row.kind == ui::Kind::Line) continue;
             if (row.kind == ui::Kind::Frame) frameLeft = row.left, frameTop = row.top;
-            const int left = row.left + ((row.flags & ui::InFrame) ? frameLeft : 0);
-            const int top = row.top + ((row.flags & ui::InFrame) ? frameTop : 0);
-            const QRect rect = ui::PxRect(left, top, row.width, row.height);
+            const bool inFrame = row.flags & ui::InFrame;
+            const QRect rect =
+                ui::PxRect(row.left + (inFrame ? frameLeft : 0), row.top + (inFrame ? frameTop : 0),
+                           row.width, row.height);
             std::printf("%s %s %d %d %d %d\n", window->name, row.name, rect.x(), rect.y(),
                         rect.width(), rect.height());
         }
     }
+}
+
+void PrintRendered(const ui::Program& program) {
+    for (const char* name :
+         {"Form1", "Form2", "Form3", "FormAideMenu", "FormAideBeton", "FormAideMortier"}) {
+        QWidget* window = program.Window(name);
+        const QPixmap image = window->grab();
+        std::printf("window %s %dx%d %dx%d\n", name, window->width(), window->height(),
+                    image.width(), image.height());
+        for (const ui::CaptionLabel* label : window->findChildren<ui::CaptionLabel*>()) {
+            std::printf("label %s.%s", name, qPrintable(label->objectName()));
+            for (int start : label->lineStarts()) std::printf(" %d", start);
+            std::printf("\n");
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 2 || std::strcmp(argv[1], "--rendered") != 0) {
+        PrintTables();
+        return 0;
+    }
+    QApplication app(argc, argv);
+    ui::InitApplication();
+    // QString::number: printf would write the decimal comma of a French C locale.
+    std::printf("dpr %s\n", qPrintable(QString::number(app.devicePixelRatio())));
+    ui::Program program;
+    program.Start();
+    for (const auto& [window, button] : {std::pair{"Form2", "CmdAideMenu"},
+                                         {"Form2", "CmdOk"},
+                                         {"Form1", "CmdAideBet"},
+                                         {"Form2", "Option2"},
+                                         {"Form2", "CmdOk"},
+                                         {"Form3", "CmdAideInfoMortier"}})
+        QTest::mouseClick(ui::Find<QAbstractButton>(program.Window(window), button),
+                          Qt::LeftButton);
+    PrintRendered(program);
     return 0;
 }

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The menu and both calculators driven as a user drives them: the worked examples as shown
+// texts, the order of the checks and what a refusal leaves alone, "X", the ranges, the note,
+// the prices checked at "OK" and again at each "CALCULS".
+#include "ui/form1.h"
+#include "ui/screens.h"
+#include "ui/tests/fixture.h"
+
+namespace ui::test {
+namespace {
+
+// clang-format off
+TEST_F(UiTest, ConcreteWorkedExampleShowsEveryResult) {
+    Prices({"7,25", "40", "35", "60"});
+    Open("Option1");
+    Play("Form1", {{"TxtDosage=350 TxtVolume=1000 TxtContenance=150 CmdCalcul",
+        "TxtEauTot=194,4 TxtCimentTot=350,0 TxtSableTot=734,2 TxtGravierTot=1101,3 TxtPrixAchat=173,04 "
+        "TxtEauTotL=194,4 TxtCimentTotL=280,0 TxtSableTotL=506,4 TxtGravierTotL=579,6 TxtPrixDetCim=72,50 "
+        "TxtPrixDetSab=20,25 TxtPrixDetGrav=20,29 TxtEau=21,4 TxtCiment=30,7 TxtSable=55,6 TxtGravier=63,7 "
+        "TxtBeton=109,8 TxtTempsTh=0 TxtTempsTm=27"}});
+    for (const ControlDef* row : RowsWith(Form1Screen(), ResultArea)) EXPECT_TRUE(Shown("Form1", row->name)) << row->name;
+}
+
+TEST_F(UiTest, ConcreteChecksDosageThenVolumeThenCapacity) {
+    Prices({"7,25", "40", "35", "60"});
+    Open("Option1");
+    Play("Form1", {
+        {"TxtDosage=120 TxtVolume=1000 TxtContenance=150 CmdCalcul", "+LblMauvaisDos TxtDosage= TxtVolume=1000 LblPlageDosage1#FF0000 -TxtEauTot -CmdImprimer"},
+        {"TxtDosage=200 CmdCalcul", "-LblMauvaisDos LblPlageDosage1#00FF00 +TxtEauTot +CmdImprimer"},
+        {"TxtVolume=0 TxtContenance=0 CmdCalcul", "+LblErrVolBet TxtVolume= -LblErrCont TxtContenance=0"},
+        {"TxtVolume=1000 CmdCalcul", "-LblErrVolBet +LblErrCont TxtContenance= -TxtEauTot"},
+        {"TxtDosage=401 TxtContenance=150 CmdCalcul", "+LblMauvaisDos +LblErrCont TxtContenance=150"},
+        {"TxtDosage=350 CmdCalcul", "-LblMauvaisDos -LblErrCont +TxtEauTot TxtPrixAchat=173,04"},
+        {"TxtVolume=100001 CmdCalcul", "+LblErrVolBet -TxtPrixAchat TxtPrixAchat=173,04"},
+        {"TxtDosage=1 CmdCalcul", "+LblMauvaisDos +LblErrVolBet"},
+        {"CmdEffacer", "TxtDosage= TxtVolume= TxtContenance= TxtEauTot= TxtTempsTm= TxtEauTotL= TxtPrixAchat= TxtPrixDetCim=72,50 "
+                       "-LblMauvaisDos +LblErrVolBet LblPlageDosage1#FF0000 -Label29"}});
+}
+
+TEST_F(UiTest, ConcretePricesNoteAndReturn) {
+    Prices({"7,25", "40", "35", "60"});
+    Open("Option1");
+    auto* concrete = qobject_cast<Form1*>(Window("Form1"));
+    Play("Form1", {
+        {"TxtDosage=350 TxtVolume=1000 TxtContenance=150 CmdCalcul", "+Label29"},
+        {"Form2.TxtPrixTransport=0 CmdCalcul", "-Label29 +TxtPrixAchat TxtPrixAchat=113,04"},
+        {"Form2.TxtPrixTransport=9000001 CmdCalcul", "-TxtPrixAchat +Form2.LblErrTrans Form2.TxtPrixTransport="},
+        {"CmdCalcul", "+TxtPrixAchat -Form2.LblErrTrans -Label29"},
+        {"CmdInfo", "+LblInfo +CmdQuitterInfo"},
+        {"CmdRetour1 Form2.CmdOk", "+LblInfo TxtDosage=350 TxtPrixAchat=113,04 -TxtPrixAchat"}});
+    EXPECT_EQ(concrete->InfoNoteShown, 1);
+    Play("Form1", {{"CmdQuitterInfo", "-LblInfo -CmdQuitterInfo"}});
+    EXPECT_EQ(concrete->InfoNoteShown, 0);
+}
+
+TEST_F(UiTest, MortarWorkedExamplesShowEveryResult) {
+    Prices({"7,5", "40", "", "20"});
+    Open("Option2");
+    Play("Form3", {
+        {"Form2.TxtPrixTransport=20 TxtDosage2=325 TxtVolMortier=1000 TxtContenance2=100 CmdCalcul2",
+         "TxtEau3=11,3 TxtCiment3=18,1 TxtSable3=81,9 TxtMortier=69,4 TxtPoidsCiment2=325,0 TxtPoidsSable2=1711,0 TxtVolCiment2=260,0 "
+         "TxtVolSable2=1180,0 TxtEauTotL3=162,5 TxtEauTot3=162,5 TxtPrixDetCim3=69,64 TxtPrixDetSab3=47,20 TxtPrixAchat3=136,84 "
+         "TxtTempsTh3=0 TxtTempsTm3=43 +Lab13 +CmdImprimer2"},
+        {"OptDose2 TxtDosage2=425 TxtVolMortier=2400 TxtContenance2=150 CmdCalcul2",
+         "TxtEau3=22,1 TxtCiment3=35,4 TxtSable3=114,6 TxtMortier=104,2 TxtPoidsCiment2=1020,0 TxtPoidsSable2=3828,0 TxtVolCiment2=816,0 "
+         "TxtVolSable2=2640,0 TxtEauTotL3=510,0 TxtEauTot3=510,0 TxtPrixDetCim3=218,57 TxtPrixDetSab3=105,60 TxtPrixAchat3=344,17 "
+         "TxtTempsTh3=1 TxtTempsTm3=9"},
+        {"Form2.TxtPrixTransport=0 OptDose3 TxtDosage2=575 TxtVolMortier=800 TxtContenance2=120 CmdCalcul2",
+         "TxtEau3=24,0 TxtCiment3=38,3 TxtSable3=81,7 TxtMortier=83,3 TxtPoidsCiment2=460,0 TxtPoidsSable2=1136,8 TxtVolCiment2=368,0 "
+         "TxtVolSable2=784,0 TxtEauTotL3=230,0 TxtEauTot3=230,0 TxtPrixDetCim3=98,57 TxtPrixDetSab3=31,36 TxtPrixAchat3=129,93 "
+         "TxtTempsTh3=0 TxtTempsTm3=28 -Lab13 +TxtPrixAchat3"},
+        {"Form2.TxtPrixTransport=20 OptDose4 TxtDosage2=800 TxtVolMortier=50 TxtContenance2=100 CmdCalcul2",
+         "TxtEau3=20,0 TxtCiment3=32,0 TxtSable3=40,0 TxtMortier=50,0 TxtPoidsCiment2=40,0 TxtPoidsSable2=58,0 TxtVolCiment2=32,0 "
+         "TxtVolSable2=40,0 TxtEauTotL3=20,0 TxtEauTot3=20,0 TxtPrixDetCim3=8,57 TxtPrixDetSab3=1,60 TxtPrixAchat3=30,17 "
+         "TxtTempsTh3=0 TxtTempsTm3=3 +Lab13"}});
+}
+
+TEST_F(UiTest, MortarRangesRefusalsAndClearing) {
+    Prices({"7,5", "40", "", "20"});
+    Open("Option2");
+    Play("Form3", {
+        {"TxtDosage2= TxtVolMortier=1000 TxtContenance2=100 CmdCalcul2", "+LblMauvaisDos2 LblPlageDosage#FF0000 TxtVolMortier=1000 TxtContenance2=100 -TxtEau3"},
+        {"TxtDosage2=325 TxtVolMortier=0 CmdCalcul2", "-LblMauvaisDos2 LblPlageDosage#00FF00 +LblErrVolBet2 TxtVolMortier="},
+        {"TxtDosage2=425 TxtVolMortier=0 CmdCalcul2", "+LblMauvaisDos2 +LblErrVolBet2 TxtVolMortier=0"},
+        {"TxtDosage2=325 TxtVolMortier=1000 CmdCalcul2", "-LblMauvaisDos2 -LblErrVolBet2 +TxtEau3 +CmdImprimer2 TxtPrixAchat3=136,84"},
+        {"TxtContenance2=0 CmdCalcul2", "+LblErrCont2 -TxtEau3 -CmdImprimer2 TxtPoidsCiment2= TxtPoidsSable2= TxtVolCiment2= TxtVolSable2= "
+                                        "TxtEauTotL3=162,5 TxtPrixAchat3=136,84"},
+        {"TxtContenance2=100 CmdCalcul2 OptDose3", "-TxtEau3 TxtDosage2= TxtVolMortier= TxtContenance2= TxtPoidsCiment2= TxtEau3=11,3 "
+                                                   "LblPlageDosage=entre_550_et_600_Kg/m3"},
+        {"TxtDosage2=900 TxtVolMortier=1000 TxtContenance2=100 CmdCalcul2", "+LblMauvaisDos2 LblPlageDosage#FF0000 LblPlageDosage=entre_550_et_600_Kg/m3"},
+        {"OptDose4", "-LblMauvaisDos2 LblPlageDosage#00FF00 LblPlageDosage=entre_700_et_900_Kg/m3"},
+        {"TxtDosage2=1 TxtVolMortier=1000 CmdCalcul2 CmdEffacer2", "+LblMauvaisDos2 LblPlageDosage#FF0000 TxtVolMortier= TxtContenance2= -TxtEau3"},
+        {"CmdRetour2 Form2.CmdOk", "-LblMauvaisDos2 LblPlageDosage=entre_700_et_900_Kg/m3 LblPlageDosage#FF0000"}});
+}
+
+TEST_F(UiTest, MenuChecksEachPriceInOrderThenOpensTheChosenCalculator) {
+    Play("Form2", {
+        {"TxtPrixCiment=800000,5 TxtPrixSable=-1 CmdOk", "+LblErrCim TxtPrixCiment= -LblErrSab TxtPrixSable=-1"},
+        {"TxtPrixCiment=800000 CmdOk", "-LblErrCim +LblErrSab TxtPrixSable="},
+        {"TxtPrixSable=9000000 TxtPrixGravier=9000000,5 CmdOk", "-LblErrSab +LblErrGrav"},
+        {"TxtPrixGravier=9000000 TxtPrixTransport=-1 CmdOk", "-LblErrGrav +LblErrTrans"},
+        {"TxtPrixTransport=9000000 CmdEffacerP", "+LblErrTrans TxtPrixCiment= TxtPrixSable= TxtPrixGravier= TxtPrixTransport="}});
+    EXPECT_FALSE(Window("Form1")->isVisible());
+    Play("Form2", {{"CmdOk", "-LblErrTrans"}});
+    EXPECT_EQ(Window("Form1")->pos(), QPoint(334, 225));  // (19200 - 9180) / 2, (15360 - 8625) / 2
+    Open("Option2");
+    EXPECT_TRUE(Window("Form1")->isVisible() && Window("Form2")->isVisible() && Window("Form3")->isVisible());
+}
+// clang-format on
+
+}  // namespace
+}  // namespace ui::test

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// CalculBeton and CalculMortier fed as the windows feed them: Val of typed texts. The input
-// holds the texts of the dosage, volume, capacity and four prices, one per line, then a line
-// whose first byte picks the mortar range and the decimal separator. Every field must show as
-// a number or the overflow text; quantities and times, which prices cannot touch, are finite.
+// CalculBeton and CalculMortier fed as the windows feed them, with Val of typed texts: the
+// dosage, volume, capacity and four prices, one a line, then a byte that picks the mortar range.
+// Inputs are refused at the bounds written out here, in their order; with the prices the menu
+// accepts the purchase price is finite and at least the transport, and the working time is three
+// minutes a batch in whole minutes.
 #include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <optional>
 #include <string_view>
 #include <variant>
 
@@ -16,86 +17,48 @@
 
 namespace {
 
+using calc::InputError;
 using karvo_fuzz::Require;
 
-struct Inputs {
-    std::array<double, 7> values{};  // dosage, volume, capacity, then the four prices
-    const calc::DosageRange* range = nullptr;
-    char separator = '.';
-};
-
-Inputs Split(std::string_view text) {
-    Inputs inputs;
-    for (double& value : inputs.values) {
-        const std::size_t end = text.find('\n');
-        value = calc::Val(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    }
-    const auto choice = static_cast<unsigned char>(text.empty() ? 0 : text.front());
-    inputs.range = &calc::DosageRanges()[choice % 4];
-    inputs.separator = karvo_fuzz::kSeparators[(choice / 4) % 2];
-    return inputs;
-}
-
+// v holds the dosage, volume, capacity and prices; batch is the field of the batch size.
 template <class Mix>
-void CheckShown(const Mix& mix, double Mix::*field, char separator, bool priced) {
-    const double value = mix.*field;
-    const std::string_view pattern = calc::Pattern(field);
-    const std::string text = calc::FormatNumber(value, pattern, separator);
-    Require((text == calc::kOverflowText) == !std::isfinite(value),
-            "the overflow text exactly for values that are not finite", text);
-    karvo_fuzz::RequireShown(text, pattern, separator);
-    if (!priced) Require(std::isfinite(value) && value >= 0, "finite, positive quantities", text);
-}
-
-void CheckTime(double hours, double minutes) {
-    Require(hours == std::floor(hours) && minutes == std::floor(minutes) && minutes < 60,
-            "whole hours and minutes below 60");
-}
-
-void CheckConcrete(const Inputs& in, const calc::MaterialPrices& prices) {
-    using M = calc::ConcreteMix;
-    const auto result = calc::CalculBeton(in.values[0], in.values[1], in.values[2], prices);
-    const auto error = calc::CheckBeton(in.values[0], in.values[1], in.values[2]);
-    Require(std::holds_alternative<calc::InputError>(result) == error.has_value(),
-            "CalculBeton refuses what CheckBeton refuses");
-    const M* mix = std::get_if<M>(&result);
+void Check(const std::variant<Mix, InputError>& result, const std::array<double, 7>& v,
+           const double (&dosage)[2], bool pricesAccepted, double Mix::*batch) {
+    const auto in = [](double x, double lower, double upper) { return lower <= x && x <= upper; };
+    std::optional<InputError> refusal;
+    if (!in(v[2], 0.1, 10000)) refusal = InputError::ErrContenance;
+    if (!in(v[1], 0.1, 100000)) refusal = InputError::ErrVolume;
+    if (!in(v[0], dosage[0], dosage[1])) refusal = InputError::ErrDosage;
+    const auto* error = std::get_if<InputError>(&result);
+    Require(error ? refusal == *error : !refusal, "refused at the bounds, dosage first");
+    const Mix* mix = std::get_if<Mix>(&result);
     if (!mix) return;
-    for (const auto field : {&M::EauTot, &M::CimentTot, &M::SableTot, &M::GravierTot, &M::EauTotL,
-                             &M::CimentTotL, &M::SableTotL, &M::GravierTotL, &M::Eau, &M::Ciment,
-                             &M::Sable, &M::Gravier, &M::Beton, &M::TempsTh, &M::TempsTm})
-        CheckShown(*mix, field, in.separator, false);
-    for (const auto field : {&M::PrixDetCim, &M::PrixDetSab, &M::PrixDetGrav, &M::PrixAchat})
-        CheckShown(*mix, field, in.separator, true);
-    CheckTime(mix->TempsTh, mix->TempsTm);
-    Require(mix->AvecTransport == (prices.PrixTransport != 0), "transport shown when paid");
-}
-
-void CheckMortar(const Inputs& in, const calc::MaterialPrices& prices) {
-    using M = calc::MortarMix;
-    const auto result =
-        calc::CalculMortier(in.values[0], in.values[1], in.values[2], *in.range, prices);
-    const auto error = calc::CheckMortier(in.values[0], in.values[1], in.values[2], *in.range);
-    Require(std::holds_alternative<calc::InputError>(result) == error.has_value(),
-            "CalculMortier refuses what CheckMortier refuses");
-    const M* mix = std::get_if<M>(&result);
-    if (!mix) return;
-    for (const auto field :
-         {&M::Eau, &M::Ciment, &M::Sable, &M::Mortier, &M::CimentTot, &M::SableTot, &M::CimentTotL,
-          &M::SableTotL, &M::EauTotL, &M::EauTot, &M::TempsTh, &M::TempsTm})
-        CheckShown(*mix, field, in.separator, false);
-    for (const auto field : {&M::PrixDetCim, &M::PrixDetSab, &M::PrixAchat})
-        CheckShown(*mix, field, in.separator, true);
-    CheckTime(mix->TempsTh, mix->TempsTm);
-    Require(mix->AvecTransport == (prices.PrixTransport != 0), "transport shown when paid");
+    Require(!pricesAccepted || (std::isfinite(mix->PrixAchat) && mix->PrixAchat >= v[6]),
+            "a finite purchase price, at least the transport");
+    const double minutes = 60 * mix->TempsTh + mix->TempsTm, cycles = 3 * v[1] / (mix->*batch);
+    Require(mix->TempsTh == std::floor(mix->TempsTh) && mix->TempsTm == std::floor(mix->TempsTm) &&
+                mix->TempsTm < 60 && minutes <= cycles + 1e-5 && cycles < minutes + 1,
+            "three minutes a batch, in whole hours and minutes");
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const Inputs in = Split(std::string_view(reinterpret_cast<const char*>(data), size));
-    const calc::MaterialPrices prices{in.values[3], in.values[4], in.values[5], in.values[6]};
-    CheckConcrete(in, prices);
-    CheckMortar(in, prices);
+    std::string_view text(reinterpret_cast<const char*>(data), size);
+    std::array<double, 7> v{};
+    for (double& value : v) {
+        const std::size_t end = text.find('\n');
+        value = calc::Val(text.substr(0, end));
+        text = end == text.npos ? std::string_view() : text.substr(end + 1);
+    }
+    const calc::MaterialPrices prices{v[3], v[4], v[5], v[6]};
+    const bool pricesAccepted = !calc::CheckPrices(prices);
+    // The dosages of the concrete, then of the four mortar ranges.
+    constexpr double kDosages[][2] = {{150, 400}, {300, 350}, {400, 450}, {550, 600}, {700, 900}};
+    Check(calc::CalculBeton(v[0], v[1], v[2], prices), v, kDosages[0], pricesAccepted,
+          &calc::ConcreteMix::Beton);
+    const std::size_t range = text.empty() ? 0 : static_cast<unsigned char>(text.front()) % 4;
+    Check(calc::CalculMortier(v[0], v[1], v[2], calc::DosageRanges()[range], prices), v,
+          kDosages[1 + range], pricesAccepted, &calc::MortarMix::Mortier);
     return 0;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// FormatNumber with each of the program's patterns and both separators, on any double (NaN,
-// infinities, subnormals, -0 included) and on what Val reads from the input: the text is the
-// overflow text exactly when the value is not finite, otherwise a well-formed number that
-// reads back as the value rounded to the pattern's places.
+// FormatNumber with each of the program's patterns and both separators, on what Val reads from
+// the input and on its first 8 bytes as a double (NaN, infinities, subnormals, -0 included): the
+// overflow text exactly when the value is not finite, else a number of the pattern's shape that
+// reads back as the value rounded to its places.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -11,37 +11,46 @@
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <utility>
 
 #include "calc/number.h"
 #include "checks.h"
 
 namespace {
 
-std::size_t Places(const std::string& text, char separator) {
-    const std::size_t point = text.find(separator);
-    return point == std::string::npos ? 0 : text.size() - point - 1;
-}
+using karvo_fuzz::Require;
 
-void CheckValue(double value) {
-    using karvo_fuzz::Require;
-    for (const std::string_view pattern : karvo_fuzz::kPatterns) {
-        for (const char separator : karvo_fuzz::kSeparators) {
-            const std::string text = calc::FormatNumber(value, pattern, separator);
-            const bool overflow = text == calc::kOverflowText;
-            Require(overflow == !std::isfinite(value), "the overflow text for non-finite values",
-                    text);
-            if (overflow) continue;
-            karvo_fuzz::RequireShown(text, pattern, separator);
-            std::string withPoint = text;
-            if (separator == ',') std::replace(withPoint.begin(), withPoint.end(), ',', '.');
-            // Read back in long double, so that the largest doubles, shown rounded up, still
-            // compare; this program keeps the C locale, whose point strtold reads.
-            const long double shown = std::strtold(withPoint.c_str(), nullptr);
+// The places each shows, written out rather than read as the program reads the patterns:
+// "0.#0" shows both places.
+constexpr std::pair<std::string_view, std::size_t> kPatterns[] = {
+    {"######0.0", 1},  {"#######0.0", 1}, {"#####0.0", 1},
+    {"######0.#0", 2}, {"####0", 0},      {"##0", 0},
+};
+
+void Check(double value) {
+    for (const auto& [pattern, places] : kPatterns) {
+        for (const char separator : {'.', ','}) {
+            std::string text = calc::FormatNumber(value, pattern, separator);
+            Require((text == calc::kOverflowText) != std::isfinite(value), "overflow text", text);
+            if (!std::isfinite(value)) continue;
+            // A minus or not, digits without a useless leading zero, the separator, the places.
+            const std::size_t sign = text.starts_with('-');
+            const std::size_t end =
+                std::min(text.find_first_not_of("0123456789", sign), text.size());
+            const std::string_view tail = std::string_view(text).substr(end);
+            Require(end > sign && (text[sign] != '0' || end == sign + 1) &&
+                        tail.size() == (places ? places + 1 : 0) &&
+                        (!places || tail[0] == separator) &&
+                        tail.find_first_not_of("0123456789", 1) == tail.npos,
+                    "shown as the pattern shows a number", text);
+            // In long double, so that the largest doubles shown rounded up still compare; this
+            // program keeps the C locale, whose point strtold reads.
+            std::replace(text.begin(), text.end(), ',', '.');
+            const long double shown = std::strtold(text.c_str(), nullptr);
+            Require(!(sign && shown == 0), "no minus before zero", text);
             // Half a unit of the last place, and the 15 significant digits it rounds from.
             const long double tolerance =
-                0.5L * std::pow(10.0L, -(long double)Places(text, separator)) +
-                std::fabs((long double)value) * 1e-14L;
+                0.5L / std::pow(10.0L, places) + std::fabs(value) * 1e-14L;
             Require(std::fabs(shown - value) <= tolerance, "reads back as the rounded value", text);
         }
     }
@@ -50,13 +59,9 @@ void CheckValue(double value) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<double> values{
-        calc::Val(std::string_view(reinterpret_cast<const char*>(data), size))};
-    if (size >= sizeof(double)) {
-        double bits;
-        std::memcpy(&bits, data, sizeof bits);
-        values.push_back(bits);
-    }
-    for (const double value : values) CheckValue(value);
+    Check(calc::Val(std::string_view(reinterpret_cast<const char*>(data), size)));
+    double bits = 0;
+    std::memcpy(&bits, data, std::min(size, sizeof bits));
+    Check(bits);
     return 0;
 }

@@ -26,7 +26,7 @@ seed format_number inf '\0\0\0\0\0\0\360\177'
 seed format_number minus-zero '\0\0\0\0\0\0\0\200'
 seed format_number max '\377\377\377\377\377\377\357\177'
 seed format_number subnormal '\1\0\0\0\0\0\0\0'
-# Dosage, volume, capacity, four prices, then the mortar range and separator ("0" to "7").
+# Dosage, volume, capacity, four prices, then the mortar range (the byte modulo 4).
 seed calculations concrete '350\n1000\n150\n7.25\n40\n35\n60\n0'
 seed calculations range1 '325\n1000\n100\n7.5\n40\n0\n20\n4'
 seed calculations range2 '425\n2400\n150\n7.5\n40\n0\n20\n1'

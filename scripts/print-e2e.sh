@@ -46,7 +46,7 @@ sleep 1  # file times have one-second steps on some file systems
 
 # PRINTER makes the queue this process's default printer without changing the system's.
 env PRINTER="$queue" KARVO_PRINT_E2E=1 LANG=fr_FR.UTF-8 "$build/ui/tests/karvo_ui_tests" \
-  --gtest_filter='PrintE2E.*' || { echo "print-e2e: the print failed" >&2; exit 1; }
+  --gtest_filter='UiTest.PrintE2E*' || { echo "print-e2e: the print failed" >&2; exit 1; }
 
 pdf=
 for _ in $(seq 300); do

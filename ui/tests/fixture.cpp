@@ -65,26 +65,9 @@ void UiTest::Restart() {
     current->Start();
 }
 
-std::vector<Printed>& UiTest::Prints() {
-    static std::vector<Printed> prints;
-    return prints;
-}
-
-QWidget* UiTest::Window(const char* name) {
-    return ProgramWindow(QLatin1String(name));
-}
-
 QWidget* UiTest::Control(const char* window, const char* name) {
     EXPECT_NE(Window(window), nullptr) << window << " is absent";
     return Window(window) ? FindControl(Window(window), name) : nullptr;
-}
-
-QString UiTest::Text(const char* window, const char* box) {
-    return qobject_cast<QLineEdit*>(Control(window, box))->text();
-}
-
-bool UiTest::Shown(const char* window, const char* control) {
-    return Control(window, control)->isVisibleTo(Window(window));
 }
 
 void UiTest::Click(const char* window, const char* button) {
@@ -107,11 +90,6 @@ void UiTest::Prices(const std::array<const char*, 4>& prices) {
     for (int i = 0; i < 4; ++i) Type("Form2", boxes[i], QString::fromUtf8(prices[i]));
 }
 
-void UiTest::Open(const char* option) {
-    Click("Form2", option);
-    Click("Form2", "CmdOk");
-}
-
 void UiTest::Calculate(const char* window, const std::array<const char*, 3>& inputs) {
     const int mortar = QLatin1String(window) == "Form3";
     const char* const boxes[2][3] = {{"TxtDosage", "TxtVolume", "TxtContenance"},
@@ -122,16 +100,15 @@ void UiTest::Calculate(const char* window, const std::array<const char*, 3>& inp
 
 void UiTest::Play(const char* window, std::initializer_list<Step> steps) {
     for (const Step& step : steps) {
-        SCOPED_TRACE(step.actions);
-        for (const QString& word : QString::fromUtf8(step.actions).split(' ', Qt::SkipEmptyParts)) {
+        SCOPED_TRACE(step.first);
+        for (const QString& word : QString::fromUtf8(step.first).split(' ', Qt::SkipEmptyParts)) {
             const auto [win, control] = Named(window, word.section('=', 0, 0));
             if (word.contains('='))
                 Type(win, control, word.section('=', 1).replace('_', ' '));
             else
                 Click(win, control);
         }
-        for (const QString& word :
-             QString::fromUtf8(step.expected).split(' ', Qt::SkipEmptyParts)) {
+        for (const QString& word : QString::fromUtf8(step.second).split(' ', Qt::SkipEmptyParts)) {
             const bool sign = word.startsWith('+') || word.startsWith('-');
             const QString value = word.section(QRegularExpression("[=#]"), 1).replace('_', ' ');
             const QString named = word.mid(sign).section(QRegularExpression("[=#]"), 0, 0);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "ui/program.h"
@@ -27,35 +28,42 @@ struct Printed {
     QStringList selected;
 };
 
+QWidget* ProgramWindow(const QString& name);        // of the running test's program
+double Contrast(const QColor& a, const QColor& b);  // WCAG's ratio, from 1 to 21
+
 class UiTest : public ::testing::Test {
   public:
-    static std::vector<Printed>& Prints();  // since the test started
+    static std::vector<Printed>& Prints() {  // since the test started
+        static std::vector<Printed> prints;
+        return prints;
+    }
 
   protected:
     void SetUp() override;
     void TearDown() override;
 
-    static QWidget* Window(const char* name);  // null when absent
+    static QWidget* Window(const char* name) { return ProgramWindow(name); }  // null when absent
     static QWidget* Control(const char* window, const char* name);
-    static QString Text(const char* window, const char* box);
+    static QString Text(const char* window, const char* box) {
+        return qobject_cast<QLineEdit*>(Control(window, box))->text();
+    }
     // Not hidden itself, whether its window is shown or not.
-    static bool Shown(const char* window, const char* control);
+    static bool Shown(const char* window, const char* control) {
+        return Control(window, control)->isVisibleTo(Window(window));
+    }
     static void Click(const char* window, const char* button);
     static void Type(const char* window, const char* box, const QString& text);
     // The prices cement, sand, gravel, transport; a calculator chosen on the menu and opened;
     // a calculator's dosage, volume, capacity and "CALCULS".
     static void Prices(const std::array<const char*, 4>& prices);
-    static void Open(const char* option);
+    static void Open(const char* option) { Click("Form2", option), Click("Form2", "CmdOk"); }
     static void Calculate(const char* window, const std::array<const char*, 3>& inputs);
     // A user's steps on a window and what it shows after each, one line a step. Actions:
     // "Box=text" types (spaces as "_"), "Button" clicks. Expectations: "+Control" shown,
     // "-Control" hidden, "Control=text" its text (in a box, a decimal comma is the locale's),
     // "Label#RRGGBB" its text colour, "+Form1" / "-Form1" a window shown / hidden or absent.
     // "Form2.Name" names a control of another window.
-    struct Step {
-        const char* actions;
-        const char* expected;
-    };
+    using Step = std::pair<const char*, const char*>;  // actions, then what is expected
     static void Play(const char* window, std::initializer_list<Step> steps);
     static void Settle();   // lets deferred deletions and queued calls run
     static void Restart();  // a new program, started, no event processed yet

@@ -16,13 +16,11 @@ void Activate(QWidget* window) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
+// clang-format off
 TEST_F(UiTest, EachWindowOpensOnTheFirstControlOfItsFocusOrder) {
-    const char* const opened[][4] = {{"", "", "Form2", "CmdOk"},
-                                     {"Form2", "CmdAideMenu", "FormAideMenu", "CmdQuitInfoMenu"},
-                                     {"Form2", "CmdOk", "Form1", "TxtDosage"},
-                                     {"Form1", "CmdAideBet", "FormAideBeton", "CmdQuitAideBeton"},
-                                     {"Form2", "Option2", "Form2", "Option2"},
-                                     {"Form2", "CmdOk", "Form3", "TxtDosage2"}};
+    const char* const opened[][4] = {  // a click, then the window it opens and its focused control
+        {"", "", "Form2", "CmdOk"}, {"Form2", "CmdAideMenu", "FormAideMenu", "CmdQuitInfoMenu"}, {"Form2", "CmdOk", "Form1", "TxtDosage"},
+        {"Form1", "CmdAideBet", "FormAideBeton", "CmdQuitAideBeton"}, {"Form2", "Option2", "Form2", "Option2"}, {"Form2", "CmdOk", "Form3", "TxtDosage2"}};
     for (const auto& [from, button, window, control] : opened) {
         if (*button) Click(from, button);
         Activate(Window(window));
@@ -36,21 +34,18 @@ TEST_F(UiTest, EnterPressesTheWindowsButtonFromAnInputAndTheFocusedButton) {
     Open("Option1");
     Calculate("Form1", {"320", "1000", "150"});
     Open("Option2");
-    const char* const keys[][4] = {
-        {"Form2", "TxtPrixCiment", "CmdOk", "2"},   {"Form2", "TxtPrixTransport", "CmdOk", "2"},
-        {"Form1", "TxtDosage", "CmdCalcul", "2"},   {"Form1", "TxtContenance", "CmdCalcul", "2"},
-        {"Form1", "TxtEauTot", "CmdCalcul", "0"},   {"Form3", "TxtVolMortier", "CmdCalcul2", "2"},
-        {"Form1", "CmdInfo", "CmdInfo", "2"},       {"Form2", "CmdEffacerP", "CmdEffacerP", "2"},
-        {"Form3", "CmdRetour2", "CmdRetour2", "1"}, {"Form2", "Option2", "Option2", "2"}};
+    const char* const keys[][4] = {  // the focused control, the button pressed, how many times
+        {"Form2", "TxtPrixCiment", "CmdOk", "2"}, {"Form2", "TxtPrixTransport", "CmdOk", "2"}, {"Form1", "TxtDosage", "CmdCalcul", "2"},
+        {"Form1", "TxtContenance", "CmdCalcul", "2"}, {"Form1", "TxtEauTot", "CmdCalcul", "0"}, {"Form3", "TxtVolMortier", "CmdCalcul2", "2"},
+        {"Form1", "CmdInfo", "CmdInfo", "2"}, {"Form2", "CmdEffacerP", "CmdEffacerP", "2"}, {"Form3", "CmdRetour2", "CmdRetour2", "1"},
+        {"Form2", "Option2", "Option2", "2"}};
     for (const auto& [window, focus, button, presses] : keys) {
-        SCOPED_TRACE(focus);
-        QSignalSpy pressed(qobject_cast<QAbstractButton*>(Control(window, button)),
-                           &QAbstractButton::clicked);
+        QSignalSpy pressed(qobject_cast<QAbstractButton*>(Control(window, button)), &QAbstractButton::clicked);
         QWidget* target = Control(window, focus);
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Return);
         if (target->isVisible()) QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
-        EXPECT_EQ(pressed.count(), QByteArray(presses).toInt());
+        EXPECT_EQ(pressed.count(), QByteArray(presses).toInt()) << focus;
     }
     EXPECT_FALSE(Window("Form3")->isVisible());  // "RETOUR" pressed from the keyboard
 }
@@ -59,24 +54,15 @@ TEST_F(UiTest, EnterPressesTheWindowsButtonFromAnInputAndTheFocusedButton) {
 // of the control, the inner one 3:1 against the control, the outer one against what is around.
 TEST_F(UiTest, TheFocusedControlIsFramedVisibly) {
     Open("Option1");
-    const char* const focused[][2] = {{"Form2", "CmdOk"},
-                                      {"Form2", "TxtPrixCiment"},
-                                      {"Form2", "Option1"},
-                                      {"Form1", "TxtDosage"},
-                                      {"Form1", "CmdCalcul"}};
-    for (const auto& [name, control] : focused) {
-        SCOPED_TRACE(control);
-        QWidget* window = Window(name);
-        Activate(window);
-        if (QLatin1String(control) != "CmdOk") Control(name, control)->setFocus();
-        const QImage image = window->grab().toImage();
-        const QWidget* target = Control(name, control);
-        const QPoint left = target->mapTo(window, QPoint(0, target->height() / 2));
+    for (const auto& [name, control] : {std::pair{"Form2", "CmdOk"}, {"Form2", "TxtPrixCiment"}, {"Form2", "Option1"}, {"Form1", "TxtDosage"}, {"Form1", "CmdCalcul"}}) {
+        Activate(Window(name));
+        Control(name, control)->setFocus();
+        const QImage image = Window(name)->grab().toImage();
+        const QPoint left = Control(name, control)->mapTo(Window(name), QPoint(0, Control(name, control)->height() / 2));
         const auto at = [&](int dx) { return QColor(image.pixel(left.x() + dx, left.y())); };
-        EXPECT_EQ(at(-1), at(-2));
-        EXPECT_EQ(at(-3), at(-4));
-        EXPECT_GE(Contrast(at(-1), at(6)), 3) << "against the control";
-        EXPECT_GE(Contrast(at(-4), at(-6)), 3) << "against its surroundings";
+        EXPECT_TRUE(at(-1) == at(-2) && at(-3) == at(-4)) << control;
+        EXPECT_GE(Contrast(at(-1), at(6)), 3) << control << " against the control";
+        EXPECT_GE(Contrast(at(-4), at(-6)), 3) << control << " against its surroundings";
     }
 }
 
@@ -86,16 +72,12 @@ TEST_F(UiTest, ScreenReadersHearAUsefulNameAndEachRefusalAsAnAlert) {
     for (const char* name : {"Form1", "Form2", "Form3"})
         for (QWidget* control : Window(name)->findChildren<QWidget*>())
             if (control->focusPolicy() & Qt::TabFocus)
-                EXPECT_GE(
-                    QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).size(),
-                    2)
-                    << name << "." << control->objectName().toStdString();
-    QAccessibleInterface* refusal =
-        QAccessible::queryAccessibleInterface(Control("Form2", "LblErrCim"));
+                EXPECT_GE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).size(), 2) << control->objectName().toStdString();
+    QAccessibleInterface* refusal = QAccessible::queryAccessibleInterface(Control("Form2", "LblErrCim"));
     EXPECT_EQ(refusal->role(), QAccessible::AlertMessage);
-    EXPECT_EQ(refusal->text(QAccessible::Name),
-              QString::fromUtf8("Prix du sac de ciment de 35 Kg : De 0 à 800000"));
+    EXPECT_EQ(refusal->text(QAccessible::Name), QString::fromUtf8("Prix du sac de ciment de 35 Kg : De 0 à 800000"));
 }
+// clang-format on
 
 }  // namespace
 }  // namespace ui::test

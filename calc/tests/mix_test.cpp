@@ -33,9 +33,13 @@ TEST(CalculBeton, AJobSmallerThanTheMixerWithoutPrices) {
     EXPECT_FALSE(mix.AvecTransport);
 }
 
-// The mortar's worked examples are shown by the mortar window's tests; here, a tiny price,
-// which the menu accepts, still costs to 15 digits.
-TEST(CalculMortier, ATinyPriceCosts) {
+// The mortar's worked examples are shown by the mortar window's tests; here, the purchase price
+// adds the costs as shown (69.64 + 47.20 + 20, not 136.8428...), and a tiny price, which the
+// menu accepts, still costs to 15 digits.
+TEST(CalculMortier, CostsAreAddedAsShownAndATinyPriceCosts) {
+    const auto example =
+        calc::CalculMortier(325, 1000, 100, calc::DosageRanges()[0], {7.5, 40, 0, 20});
+    EXPECT_EQ(std::get<M>(example).PrixAchat, 69.64 + 47.2 + 20);
     const auto tiny =
         calc::CalculMortier(325, 1000, 100, calc::DosageRanges()[0], {1e-300, 0, 0, 0});
     EXPECT_DOUBLE_EQ(std::get<M>(tiny).PrixDetCim, 9.28571428571429e-300);

@@ -38,6 +38,7 @@ std::pair<QByteArray, QByteArray> Named(const char* window, const QString& name)
 
 void UiTest::SetUp() {
     Prints().clear();
+    Warnings().clear();
     setWindowPrinter(std::make_unique<KeepingPrinter>());
     Restart();
     // Ready as a user finds it: the menu on screen and the mortar window built behind it.
@@ -56,6 +57,7 @@ void UiTest::TearDown() {
     current.reset();
     setWindowPrinter(nullptr);
     Settle();
+    EXPECT_EQ(Warnings().join('\n').toStdString(), "");
 }
 
 void UiTest::Restart() {
@@ -168,6 +170,12 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" KARVO_SCREEN_CONFIG);
     QApplication app(argc, argv);
     ui::InitApplication();
+    // The offscreen platform cannot raise a window, and says so: nothing the program does.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type != QtDebugMsg && type != QtInfoMsg &&
+            !message.contains("does not support raise()"))
+            ui::test::UiTest::Warnings() << message;
+    });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

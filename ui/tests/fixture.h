@@ -37,6 +37,11 @@ class UiTest : public ::testing::Test {
         static std::vector<Printed> prints;
         return prints;
     }
+    // Qt's warnings since the test started: a test that leaves one fails.
+    static QStringList& Warnings() {
+        static QStringList warnings;
+        return warnings;
+    }
 
   protected:
     void SetUp() override;

@@ -126,6 +126,8 @@ TEST_F(PrintTest, AFailedPrintRestoresTheWindowThenOffersTheSamePageAsAPdf) {
     Click("Form3", "CmdImprimer2");
     setPrintFailureHandler(nullptr);
     EXPECT_EQ(offers, 1);
+    EXPECT_EQ(Warnings().join('|'), "QPainter::begin(): Returned false");  // the file not written
+    Warnings().clear();
 }
 
 // Under a desktop theme of light texts on dark bases, whose window and button texts differ:
@@ -162,6 +164,26 @@ TEST_F(PrintTest, UnderADarkThemeTheWindowsKeepTheirLookOnScreenAndAfterPrinting
     QApplication::setPalette(platform);
 }
 // clang-format on
+
+// The page: the window's image as large as the paper allows, the footnote right under it.
+TEST(Page, HasTheImageAsLargeAsThePaperAllowsAndTheFootnoteRightUnderIt) {
+    QImage paper(600, 900, QImage::Format_RGB32), window(300, 200, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    window.fill(QColor(0xE0E0E0));
+    QPainter painter(&paper);
+    DrawPage(painter, paper.rect(), {window, "Prix : ciment 7,25 le sac de 35 kg"});
+    painter.end();
+    const auto dark = [&paper](int top, int bottom) {
+        int count = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < paper.width(); ++x) count += qGray(paper.pixel(x, y)) < 128;
+        return count;
+    };
+    EXPECT_TRUE((paper.pixel(599, 399) & 0xFFFFFF) == 0xE0E0E0u &&
+                (paper.pixel(0, 401) & 0xFFFFFF) == 0xFFFFFFu);
+    EXPECT_GT(dark(400, 430), 0);  // the footnote, just under the image
+    EXPECT_EQ(dark(430, 900), 0);
+}
 
 // Run by scripts/print-e2e.sh with a CUPS queue as the default printer, skipped otherwise: the
 // page goes through the system's default printer and lands as a PDF file that the script reads.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The concrete and mortar mixes: worked examples, whole minutes, and the refusals of inputs and
-// prices at their bounds, in their order.
+// The concrete and mortar mixes: worked examples, whole minutes, and the refusals of inputs at
+// their bounds, in their order.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,7 +18,6 @@ namespace {
 using C = calc::ConcreteMix;
 using M = calc::MortarMix;
 using enum calc::InputError;
-using enum calc::Price;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The worked example is shown by the concrete window's tests. A job smaller than the mixer:
@@ -91,24 +90,6 @@ TEST(Inputs, RefusedInOrderAtTheirBounds) {
     EXPECT_EQ(
         std::get<calc::InputError>(calc::CalculMortier(325, 1000, 0, calc::DosageRanges()[0], {})),
         ErrContenance);
-}
-
-TEST(CheckPrices, FirstPriceOutOfItsRange) {
-    const struct {
-        calc::MaterialPrices prices;  // cement, sand, gravel, transport
-        std::optional<calc::Price> refused;
-    } cases[] = {
-        {{0, 0, 0, 0}, std::nullopt},
-        {{800000, 9000000, 9000000, 9000000}, std::nullopt},
-        {{800000.5, 0, 0, 0}, Ciment},
-        {{-1, -1, -1, -1}, Ciment},  // the later ones are not examined
-        {{0, 9000000.5, -1, -1}, Sable},
-        {{0, kNaN, 0, 0}, Sable},
-        {{0, 0, 9000000.5, kNaN}, Gravier},
-        {{0, 0, 0, 9000000.5}, Transport},
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(calc::CheckPrices(cases[i].prices), cases[i].refused) << "case " << i;
 }
 
 }  // namespace

@@ -114,11 +114,9 @@ void UiTest::Play(const char* window, std::initializer_list<Step> steps) {
             const bool sign = word.startsWith('+') || word.startsWith('-');
             const QString value = word.section(QRegularExpression("[=#]"), 1).replace('_', ' ');
             const QString named = word.mid(sign).section(QRegularExpression("[=#]"), 0, 0);
-            if (sign && !named.contains(QLatin1Char('.')) &&
-                named.startsWith("Form")) {  // a window
-                EXPECT_EQ(Window(named.toLatin1()) && Window(named.toLatin1())->isVisible(),
-                          word[0] == '+')
-                    << qPrintable(word);
+            if (sign && named.startsWith("Form") && !named.contains('.')) {  // a window
+                const QWidget* shown = Window(named.toLatin1());
+                EXPECT_EQ(shown && shown->isVisible(), word[0] == '+') << qPrintable(word);
                 continue;
             }
             const auto [win, name] = Named(window, named);

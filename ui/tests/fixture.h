@@ -79,7 +79,4 @@ class UiTest : public ::testing::Test {
     QTimer watchdog_;
 };
 
-QWidget* ProgramWindow(const QString& name);        // of the running test's program
-double Contrast(const QColor& a, const QColor& b);  // WCAG's ratio, from 1 to 21
-
 }  // namespace ui::test

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Without a mouse, without sight: where the keyboard starts on each window, "Entrée" in a box and
-// on a button, the focus framed visibly from the start, and what a screen reader is told.
-#include <QAccessible>
+// on a button, the focus framed visibly from the start.
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
@@ -66,17 +65,6 @@ TEST_F(UiTest, TheFocusedControlIsFramedVisibly) {
     }
 }
 
-// Every control a user can reach by Tab has a name of more than one character ("OK" is one),
-// and a refusal is an alert that says which box it refuses.
-TEST_F(UiTest, ScreenReadersHearAUsefulNameAndEachRefusalAsAnAlert) {
-    for (const char* name : {"Form1", "Form2", "Form3"})
-        for (QWidget* control : Window(name)->findChildren<QWidget*>())
-            if (control->focusPolicy() & Qt::TabFocus)
-                EXPECT_GE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).size(), 2) << control->objectName().toStdString();
-    QAccessibleInterface* refusal = QAccessible::queryAccessibleInterface(Control("Form2", "LblErrCim"));
-    EXPECT_EQ(refusal->role(), QAccessible::AlertMessage);
-    EXPECT_EQ(refusal->text(QAccessible::Name), QString::fromUtf8("Prix du sac de ciment de 35 Kg : De 0 à 800000"));
-}
 // clang-format on
 
 }  // namespace

@@ -59,7 +59,7 @@ done
 rm -f "$out"/page-*.png
 mv "$pdf" "$out/window.pdf"
 pdf=$out/window.pdf
-pdftoppm -png -r 72 "$pdf" "$out/page"
+pdftoppm -q -png -r 72 "$pdf" "$out/page"
 pages=("$out"/page-*.png)
 [ "${#pages[@]}" -eq 1 ] || { echo "print-e2e: ${#pages[@]} pages, one expected" >&2; exit 1; }
 
@@ -74,4 +74,14 @@ black=$(count 000000)
 echo "print-e2e: $pdf -> ${pages[0]}: paper $paper, black $black, green $green, button $button"
 [ "$paper" -gt 50000 ] && [ "$black" -gt 500 ] && [ "$green" -eq 0 ] && [ "$button" -eq 0 ] ||
   { echo "print-e2e: the page does not look like the printed window" >&2; exit 1; }
+
+# Under the image, the prices of the calculation in small type (cups-pdf keeps no text to
+# read): their first dark row at most two lines of that type (20 pixels at 72 dpi) below the
+# last row of the image's grey.
+read -r bottom ink < <(convert "${pages[0]}" -depth 8 txt:- | awk -F'[,:() ]+' '
+  NR > 1 && $3 == 224 && $4 == 224 && $5 == 224 && ++greys[$2] == 100 { grey = $2 }
+  NR > 1 && $3 + $4 + $5 < 300 { dark[$2] = 1 }
+  END { for (y = grey + 1; !(y in dark) && y < grey + 200; y++); print grey, y }')
+echo "print-e2e: the image down to row $bottom, the prices from row $ink"
+[ "$bottom" -gt 400 ] && [ $((ink - bottom)) -le 20 ] || { echo "print-e2e: no prices right under the image" >&2; exit 1; }
 echo "print-e2e: ok"

@@ -91,11 +91,6 @@ class FocusAndSelections {
     std::vector<Box> boxes_;
 };
 
-PrintFailureHandler& FailureHandler() {
-    static PrintFailureHandler handler = OfferPdfInstead;
-    return handler;
-}
-
 }  // namespace
 
 void PrintWindow(QWidget* window, const WindowDef& def, const PrintRequest& request) {
@@ -108,11 +103,7 @@ void PrintWindow(QWidget* window, const WindowDef& def, const PrintRequest& requ
         printed = windowPrinter().printPage(page);
         Restore(window, def, request.noteOpen);
     }
-    if (!printed) FailureHandler()(window, page);
-}
-
-void setPrintFailureHandler(PrintFailureHandler handler) {
-    FailureHandler() = handler ? std::move(handler) : OfferPdfInstead;
+    if (!printed) OfferPdfInstead(window, page);
 }
 
 }  // namespace ui

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 #include "ui/screen.h"
 #include "ui/window_printer.h"
@@ -19,15 +18,8 @@ struct PrintRequest {
     bool noteOpen = false;  // the information note is open: its button comes back afterwards
 };
 
-// Prints a window built from def; on failure the window is restored, then the failure handler
-// runs.
+// Prints a window built from def; on failure the window is restored, then a PDF file is offered
+// instead (OfferPdfInstead).
 void PrintWindow(QWidget* window, const WindowDef& def, const PrintRequest& request);
-
-// Runs after a failed print, once the window has its screen look back, with the page that
-// was not printed.
-using PrintFailureHandler = std::function<void(QWidget* window, const Page& page)>;
-
-// Installs another failure handler; null puts back the program's own, OfferPdfInstead.
-void setPrintFailureHandler(PrintFailureHandler handler);
 
 }  // namespace ui

@@ -12,6 +12,21 @@
 namespace ui {
 namespace {
 
+// The image as large as the paper allows, keeping its proportions, the footnote just under it.
+void DrawPage(QPainter& painter, const QRect& paper, const Page& page) {
+    const QFont small = ArialFont(8, false, false);
+    painter.setFont(small);
+    const int footnoteHeight =
+        page.footnote.isEmpty() ? 0 : 2 * QFontMetrics(small, painter.device()).height();
+    QSize size = page.image.size();
+    size.scale(paper.width(), paper.height() - footnoteHeight, Qt::KeepAspectRatio);
+    const QRect picture(paper.topLeft(), size);
+    painter.drawImage(picture, page.image);
+    const QRect below(picture.left(), picture.bottom() + footnoteHeight / 2, paper.width(),
+                      footnoteHeight);
+    painter.drawText(below, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, page.footnote);
+}
+
 bool PaintPage(QPrinter& printer, const Page& page) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
@@ -36,20 +51,6 @@ std::unique_ptr<WindowPrinter>& Installed() {
 }
 
 }  // namespace
-
-void DrawPage(QPainter& painter, const QRect& paper, const Page& page) {
-    const QFont small = ArialFont(8, false, false);
-    painter.setFont(small);
-    const int footnoteHeight =
-        page.footnote.isEmpty() ? 0 : 2 * QFontMetrics(small, painter.device()).height();
-    QSize size = page.image.size();
-    size.scale(paper.width(), paper.height() - footnoteHeight, Qt::KeepAspectRatio);
-    const QRect picture(paper.topLeft(), size);
-    painter.drawImage(picture, page.image);
-    const QRect below(picture.left(), picture.bottom() + footnoteHeight / 2, paper.width(),
-                      footnoteHeight);
-    painter.drawText(below, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, page.footnote);
-}
 
 std::unique_ptr<WindowPrinter> MakeSystemPrinter() {
     return std::make_unique<SystemPrinter>();

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QImage>
-#include <QPainter>
 #include <QString>
 #include <memory>
 
@@ -30,10 +29,6 @@ std::unique_ptr<WindowPrinter> MakeSystemPrinter();
 // Installs the printer every print handler uses; null puts the system printer back.
 void setWindowPrinter(std::unique_ptr<WindowPrinter> printer);
 WindowPrinter& windowPrinter();
-
-// Draws the page on the paper: the image as large as it allows, keeping its proportions, and
-// the footnote in small type just under it.
-void DrawPage(QPainter& painter, const QRect& paper, const Page& page);
 
 // Writes the page into a PDF file; false when it cannot.
 bool WritePdf(const Page& page, const QString& fileName);

@@ -81,10 +81,6 @@ TEST(Inputs, RefusedInOrderAtTheirBounds) {
         EXPECT_EQ(check(lower, 0.1, 0.09), ErrContenance);
         EXPECT_EQ(check(upper, 100000, 10000.1), ErrContenance);
     }
-    for (const calc::DosageRange& range : calc::DosageRanges()) {
-        for (const double between : {375.0, 500.0, 650.0})
-            EXPECT_EQ(calc::CheckMortier(between, 1000, 100, range), ErrDosage) << between;
-    }
     // The calculations refuse what the checks refuse.
     EXPECT_EQ(std::get<calc::InputError>(calc::CalculBeton(350, 0, 0, {})), ErrVolume);
     EXPECT_EQ(

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fixture of the widget tests: a fresh program per test driven by real clicks and key
 // presses, a printer that keeps what it is given instead of the system's, and a watchdog that
-// fails the test on an unexpected modal dialog.
+// fails the test on an unexpected modal dialog or gives it to the test's answer.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -75,8 +76,12 @@ class UiTest : public ::testing::Test {
     // A French text ("173,04") with the decimal separator of the locale the test runs under.
     static QString Local(const QString& frenchText);
 
+    // From now on a modal dialog is given to `answer` instead of failing the test.
+    void Answer(std::function<void(QWidget* dialog)> answer) { answer_ = std::move(answer); }
+
   private:
     QTimer watchdog_;
+    std::function<void(QWidget*)> answer_;
 };
 
 }  // namespace ui::test

@@ -10,11 +10,6 @@
 namespace ui::test {
 namespace {
 
-void Activate(QWidget* window) {
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-}
-
 // clang-format off
 TEST_F(UiTest, EachWindowOpensOnTheFirstControlOfItsFocusOrder) {
     const char* const opened[][4] = {  // a click, then the window it opens and its focused control
@@ -22,7 +17,8 @@ TEST_F(UiTest, EachWindowOpensOnTheFirstControlOfItsFocusOrder) {
         {"Form1", "CmdAideBet", "FormAideBeton", "CmdQuitAideBeton"}, {"Form2", "Option2", "Form2", "Option2"}, {"Form2", "CmdOk", "Form3", "TxtDosage2"}};
     for (const auto& [from, button, window, control] : opened) {
         if (*button) Click(from, button);
-        Activate(Window(window));
+        Window(window)->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Window(window)));
         EXPECT_EQ(QApplication::focusWidget(), Control(window, control)) << window;
     }
 }
@@ -54,7 +50,8 @@ TEST_F(UiTest, EnterPressesTheWindowsButtonFromAnInputAndTheFocusedButton) {
 TEST_F(UiTest, TheFocusedControlIsFramedVisibly) {
     Open("Option1");
     for (const auto& [name, control] : {std::pair{"Form2", "CmdOk"}, {"Form2", "TxtPrixCiment"}, {"Form2", "Option1"}, {"Form1", "TxtDosage"}, {"Form1", "CmdCalcul"}}) {
-        Activate(Window(name));
+        Window(name)->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Window(name)));
         Control(name, control)->setFocus();
         const QImage image = Window(name)->grab().toImage();
         const QPoint left = Control(name, control)->mapTo(Window(name), QPoint(0, Control(name, control)->height() / 2));

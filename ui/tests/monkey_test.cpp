@@ -114,7 +114,7 @@ TEST_F(UiTest, AMonkeyKeepsWhatTheUserReliesOn) {
     const int actions = qEnvironmentVariable("KARVO_MONKEY_ACTIONS", "10000").toInt();
     SCOPED_TRACE("replay with KARVO_MONKEY_SEED=" + std::to_string(seed));
     QRandomGenerator random(seed);
-    Calculator calculators[] = {{"Form1", Form1Screen, "Label29", "LblPlageDosage1"}, {"Form3", Form3Screen, "Lab13", "LblPlageDosage"}};
+    Calculator calculators[] = {{"Form1", Form1Screen, "Label29", "LblPlageDosage1", {}, {}}, {"Form3", Form3Screen, "Lab13", "LblPlageDosage", {}, {}}};
     int presses[2] = {0, 0};
     QObject::connect(Find<QAbstractButton>(Window("Form1"), "CmdCalcul"), &QAbstractButton::clicked, [&presses] { ++presses[0]; });
     QObject::connect(Find<QAbstractButton>(Window("Form3"), "CmdCalcul2"), &QAbstractButton::clicked, [&presses] { ++presses[1]; });

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, "RETOUR", the help windows, the title bar's close, and the exit with its monogram.
 #include <QApplication>
+#include <QMenu>
 #include <QPointer>
+#include <algorithm>
 
 #include "ui/form2.h"
 #include "ui/tests/fixture.h"
@@ -10,26 +12,41 @@ namespace ui::test {
 namespace {
 
 // clang-format off
+// The look of a menu choice: -1 pressed in (its top left edge darker than its bottom right), 1 raised.
+int Bevel(const char* option) {
+    const QImage image = FindControl(ProgramWindow("Form2"), option)->grab().toImage();
+    return std::clamp(qGray(image.pixel(1, 1)) - qGray(image.pixel(image.width() - 2, image.height() - 2)), -1, 1);
+}
+
+// The chosen calculator looks pressed in, the other raised; Qt's own words are French whatever
+// the system's language.
 TEST_F(UiTest, StartUpShowsOnlyTheCentredMenuAndBuildsTheMortarWindowAtTheFirstNeed) {
     EXPECT_EQ(Window("Form2")->pos(), QPoint(380, 258));  // (19200 - 7800) / 2, (15360 - 7635) / 2 twips
     Play("Form2", {{"", "+Form2 -Form1 -Form3 -FormAideMenu -FormAideBeton -FormAideMortier -LblLogo1 -LblLogo2 -LblLogo3 -LblErrCim "
                         "-LblErrTrans +Form1.TxtEauTot"}});
     EXPECT_TRUE(qobject_cast<QAbstractButton*>(Control("Form2", "Option1"))->isChecked());
+    EXPECT_EQ(std::pair(Bevel("Option1"), Bevel("Option2")), std::pair(-1, 1));
+    const QMenu* menu = Find<QLineEdit>(Window("Form2"), "TxtPrixCiment")->createStandardContextMenu();  // the box's child
+    QStringList texts;
+    for (const QAction* action : menu->actions()) texts << action->text().remove('&').section('\t', 0, 0);
+    EXPECT_TRUE(texts.contains("Copier") && texts.contains("Coller")) << texts.join(", ").toStdString();
     Restart();  // "OK" before the mortar window is built builds it, once
     ASSERT_EQ(Window("Form3"), nullptr);
     Open("Option2");
     QPointer<QWidget> mortar = Window("Form3");
     Settle();
     EXPECT_TRUE(mortar && mortar == Window("Form3") && mortar->isVisible() && !Window("Form1")->isVisible());
+    EXPECT_EQ(std::pair(Bevel("Option1"), Bevel("Option2")), std::pair(1, -1));
 }
 
 TEST_F(UiTest, RetourAndTheTitleBarsCloseKeepTheMovedMenuAndTheInputs) {
     Open("Option1");
     Window("Form2")->move(10, 20);
     Control("Form2", "LblErrCim")->show();
-    Play("Form1", {{"TxtDosage=350 CmdRetour1", "-Form2.LblErrCim -Form1 +Form2"},
-                   {"Form2.Option2 Form2.CmdOk Form3.TxtVolMortier=1000", "+Form3"}});
-    Window("Form3")->close();  // as "RETOUR"
+    Play("Form1", {{"TxtDosage=350", ""}});
+    Window("Form1")->close();  // as "RETOUR"
+    Play("Form1", {{"", "-Form2.LblErrCim -Form1 +Form2"}, {"Form2.Option2 Form2.CmdOk Form3.TxtVolMortier=1000", "+Form3"}});
+    Window("Form3")->close();
     Play("Form1", {{"Form2.Option1 Form2.CmdOk", "-Form3 +Form1 TxtDosage=350 Form3.TxtVolMortier=1000"}});
     EXPECT_EQ(Window("Form2")->pos(), QPoint(10, 20));
 }

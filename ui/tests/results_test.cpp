@@ -17,7 +17,6 @@ namespace {
 bool ShowsWholeText(const QLineEdit* box) {
     QStyleOptionFrame frame;
     frame.initFrom(box);
-    frame.rect = box->rect();
     frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
     const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box);
     return std::ceil(QFontMetricsF(box->font()).horizontalAdvance(box->text())) + 1 <=

@@ -77,13 +77,13 @@ TEST_F(UiTest, InfosOpensOneHelpWindowThatItsQuitOrTitleBarDestroys) {
 // at its moment, then every window is destroyed in order and the event loop ends with 0.
 // Closing the menu does what "QUITTER" does; "QUITTER" or a close during the monogram, nothing.
 TEST_F(UiTest, TheExitShowsTheMonogramThenDestroysEveryWindowInOrder) {
-    Play("Form2", {{"CmdAideMenu Option1 CmdOk Form1.CmdAideBet", "+FormAideBeton"}});
+    Play("Form2", {{"CmdAideMenu Option1 CmdOk Form1.CmdAideBet Option2 CmdOk Form3.CmdAideInfoMortier", "+FormAideBeton +FormAideMortier"}});
     int clock = 0;
     QStringList seen;
     qobject_cast<Form2*>(Window("Form2"))->setExitPause([&clock](int milliseconds, std::function<void()> action) {
         QTimer::singleShot(0, [&clock, milliseconds, action] { clock += milliseconds, action(); });
     });
-    for (const char* name : {"Form1", "Form2", "Form3", "FormAideBeton", "FormAideMenu"})
+    for (const char* name : {"Form1", "Form2", "Form3", "FormAideBeton", "FormAideMortier", "FormAideMenu"})
         QObject::connect(Window(name), &QObject::destroyed, [&, name] { seen << QStringLiteral("%1 %2").arg(name).arg(clock); });
     QTimer letters;  // what the monogram shows, each time the event loop turns
     letters.callOnTimeout([&] {
@@ -94,7 +94,7 @@ TEST_F(UiTest, TheExitShowsTheMonogramThenDestroysEveryWindowInOrder) {
     Window("Form2")->close();
     QTimer::singleShot(0, [] { Click("Form2", "CmdQuitter"), Window("Form2")->close(); });
     EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_EQ(seen.join(' '), "LblLogo1 150 LblLogo2 300 LblLogo3 550 Form1 1150 Form2 1150 Form3 1150 FormAideBeton 1150 FormAideMenu 1150");
+    EXPECT_EQ(seen.join(' '), "LblLogo1 150 LblLogo2 300 LblLogo3 550 Form1 1150 Form2 1150 Form3 1150 FormAideBeton 1150 FormAideMortier 1150 FormAideMenu 1150");
 }
 // clang-format on
 

@@ -27,16 +27,13 @@ Form1::Form1(PriceSource prices) : prices_(std::move(prices)) {
         {TxtDosage, LblMauvaisDos}, {TxtVolume, Find<QLabel>(this, "LblErrVolBet")},
         {TxtContenance, Find<QLabel>(this, "LblErrCont")},
         [this](bool accepted) { SetForeground(LblPlageDosage1, accepted ? kGreen : kRed); });
-    const auto on = [this](const char* button, void (Form1::*handler)()) {
-        connect(Find<QPushButton>(this, button), &QPushButton::clicked, this, handler);
-    };
-    on("CmdCalcul", &Form1::CmdCalcul_Click);
-    on("CmdEffacer", &Form1::CmdEffacer_Click);
-    on("CmdInfo", &Form1::CmdInfo_Click);
-    on("CmdQuitterInfo", &Form1::CmdQuitterInfo_Click);
-    on("CmdRetour1", &Form1::CmdRetour1_Click);
-    on("CmdAideBet", &Form1::CmdAideBet_Click);
-    on("CmdImprimer", &Form1::CmdImprimer_Click);
+    OnClick(this, "CmdCalcul", &Form1::CmdCalcul_Click);
+    OnClick(this, "CmdEffacer", &Form1::CmdEffacer_Click);
+    OnClick(this, "CmdInfo", &Form1::CmdInfo_Click);
+    OnClick(this, "CmdQuitterInfo", &Form1::CmdQuitterInfo_Click);
+    OnClick(this, "CmdRetour1", &Form1::CmdRetour1_Click);
+    OnClick(this, "CmdAideBet", &Form1::CmdAideBet_Click);
+    OnClick(this, "CmdImprimer", &Form1::CmdImprimer_Click);
     // Results are never shown beside inputs that the user changed since they were computed.
     HideResultsOnEdit(this, Form1Screen(), [this] { SetResultAreaVisible(false); });
 }

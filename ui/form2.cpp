@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
 #include "ui/numbers.h"
@@ -36,13 +35,10 @@ Form2::Form2() {
         letters_[i++] = Find<QLabel>(this, letter);
     Option1 = Find<QAbstractButton>(this, "Option1");
 
-    const auto on = [this](const char* button, void (Form2::*handler)()) {
-        connect(Find<QPushButton>(this, button), &QPushButton::clicked, this, handler);
-    };
-    on("CmdOk", &Form2::CmdOk_Click);
-    on("CmdEffacerP", &Form2::CmdEffacerP_Click);
-    on("CmdAideMenu", &Form2::CmdAideMenu_Click);
-    on("CmdQuitter", &Form2::CmdQuitter_Click);
+    OnClick(this, "CmdOk", &Form2::CmdOk_Click);
+    OnClick(this, "CmdEffacerP", &Form2::CmdEffacerP_Click);
+    OnClick(this, "CmdAideMenu", &Form2::CmdAideMenu_Click);
+    OnClick(this, "CmdQuitter", &Form2::CmdQuitter_Click);
     for (QLineEdit* price : priceBoxes_)
         connect(price, &QLineEdit::textEdited, this, &Form2::PricesEdited);
     setExitPause(nullptr);

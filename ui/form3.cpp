@@ -6,7 +6,6 @@
 
 #include <QCloseEvent>
 #include <QDate>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "ui/placement.h"
@@ -25,14 +24,11 @@ Form3::Form3(PriceSource prices) : prices_(std::move(prices)) {
         {Find<QLineEdit>(this, "TxtVolMortier"), Find<QLabel>(this, "LblErrVolBet2")},
         {Find<QLineEdit>(this, "TxtContenance2"), Find<QLabel>(this, "LblErrCont2")},
         [this](bool accepted) { ShowRange(SelectedRange(), accepted ? kGreen : kRed); });
-    const auto on = [this](const char* button, void (Form3::*handler)()) {
-        connect(Find<QPushButton>(this, button), &QPushButton::clicked, this, handler);
-    };
-    on("CmdCalcul2", &Form3::CmdCalcul2_Click);
-    on("CmdEffacer2", &Form3::CmdEffacer2_Click);
-    on("CmdRetour2", &Form3::CmdRetour2_Click);
-    on("CmdAideInfoMortier", &Form3::CmdAideInfoMortier_Click);
-    on("CmdImprimer2", &Form3::CmdImprimer2_Click);
+    OnClick(this, "CmdCalcul2", &Form3::CmdCalcul2_Click);
+    OnClick(this, "CmdEffacer2", &Form3::CmdEffacer2_Click);
+    OnClick(this, "CmdRetour2", &Form3::CmdRetour2_Click);
+    OnClick(this, "CmdAideInfoMortier", &Form3::CmdAideInfoMortier_Click);
+    OnClick(this, "CmdImprimer2", &Form3::CmdImprimer2_Click);
     for (const calc::DosageRange& range : calc::DosageRanges()) {
         auto* option = Find<QRadioButton>(this, range.option.data());
         // The option has no caption: a screen reader says the range it selects.

@@ -3,7 +3,6 @@
 #include "ui/help_window.h"
 
 #include <QCloseEvent>
-#include <QPushButton>
 
 #include "ui/placement.h"
 #include "ui/printing.h"
@@ -13,10 +12,8 @@ namespace ui {
 HelpWindow::HelpWindow(const HelpScreen& screen, QWidget* anchor)
     : screen_(screen), anchor_(anchor) {
     BuildWindow(this, screen.window);
-    connect(Find<QPushButton>(this, screen.printButton), &QPushButton::clicked, this,
-            &HelpWindow::CmdImp_Click);
-    connect(Find<QPushButton>(this, screen.quitButton), &QPushButton::clicked, this,
-            &HelpWindow::CmdQuit_Click);
+    OnClick(this, screen.printButton, &HelpWindow::CmdImp_Click);
+    OnClick(this, screen.quitButton, &HelpWindow::CmdQuit_Click);
 }
 
 void HelpWindow::Form_Load() {

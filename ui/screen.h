@@ -5,6 +5,7 @@
 // window needs (its result area, what "X" empties, what printing hides) is read from the rows.
 #pragma once
 
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -131,6 +132,12 @@ T* Find(const QWidget* window, const char* name) {
         qFatal("%s.%s is a %s, not a %s", qPrintable(window->objectName()), name,
                control->metaObject()->className(), T::staticMetaObject.className());
     return typed;
+}
+
+// Runs one of a window's handlers when the user presses a button of it.
+template <class Window>
+void OnClick(Window* window, const char* button, void (Window::*handler)()) {
+    QObject::connect(Find<QPushButton>(window, button), &QPushButton::clicked, window, handler);
 }
 
 }  // namespace ui

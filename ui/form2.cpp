@@ -24,13 +24,14 @@ constexpr int kExitPausesMs[] = {150, 150, 250, 600};
 
 Form2::Form2() {
     BuildWindow(this, Form2Screen());
+    // The table lists the price boxes, and the labels refusing them, in the order of calc::Price.
+    const auto boxes = RowsWith(Form2Screen(), Input);
+    const auto refusals = RowsWith(Form2Screen(), Alert);
+    for (std::size_t price = 0; price < priceBoxes_.size(); ++price) {
+        priceBoxes_[price] = Find<QLineEdit>(this, boxes.at(price)->name);
+        priceErrors_[price] = Find<QLabel>(this, refusals.at(price)->name);
+    }
     int i = 0;
-    for (const char* box : {"TxtPrixCiment", "TxtPrixSable", "TxtPrixGravier", "TxtPrixTransport"})
-        priceBoxes_[i++] = Find<QLineEdit>(this, box);
-    i = 0;
-    for (const char* label : {"LblErrCim", "LblErrSab", "LblErrGrav", "LblErrTrans"})
-        priceErrors_[i++] = Find<QLabel>(this, label);
-    i = 0;
     for (const char* letter : {"LblLogo1", "LblLogo2", "LblLogo3"})
         letters_[i++] = Find<QLabel>(this, letter);
     Option1 = Find<QAbstractButton>(this, "Option1");
@@ -88,7 +89,7 @@ void Form2::HideStartLabels() {
 }
 
 void Form2::HideErrorLabels() {
-    for (QLabel* error : priceErrors_) error->hide();
+    SetGroupVisible(this, Form2Screen(), Alert, false);
 }
 
 void Form2::setExitPause(Pause pause) {

@@ -2,10 +2,8 @@
 // The checks of the three inputs in order, and the lists of boxes read from the window tables.
 #include "ui/calculator.h"
 
-#include <algorithm>
 #include <array>
 #include <utility>
-#include <vector>
 
 namespace ui {
 
@@ -44,11 +42,7 @@ void HideResultsOnEdit(QWidget* window, const WindowDef& def, std::function<void
 }
 
 void EmptyInOrder(QWidget* window, const WindowDef& def) {
-    std::vector<const ControlDef*> emptied;
-    for (const ControlDef& row : def.controls)
-        if (row.clear > 0) emptied.push_back(&row);
-    std::ranges::sort(emptied, {}, &ControlDef::clear);
-    for (const ControlDef* row : emptied) {
+    for (const ControlDef* row : RowsInOrder(def, &ControlDef::clear)) {
         QWidget* control = FindControl(window, row->name);
         if (auto* box = qobject_cast<QLineEdit*>(control))
             box->clear();

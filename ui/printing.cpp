@@ -44,7 +44,7 @@ void Prepare(QWidget* window, const WindowDef& def) {
 
 // Back to the look of the rows, whatever the controls had before printing.
 void Restore(QWidget* window, const WindowDef& def, bool noteOpen) {
-    RestoreWindowColours(window, def);
+    ApplyWindowColours(window, def);
     for (const ControlDef& row : def.controls) {
         QWidget* control = FindControl(window, row.name);
         if (row.print == Print::Hidden) control->show();

@@ -106,12 +106,6 @@ QWidget* MakeControl(const ControlDef& def, QWidget* parent) {
     return widget;
 }
 
-void SetWindowColours(QWidget* window, const WindowDef& def) {
-    if (def.back == kDefault) return;
-    SetBackground(window, def.back);
-    SetForeground(window, def.fore == kDefault ? kBlack : def.fore);
-}
-
 // A caption as a name is spoken: no leading, trailing or repeated spaces, no final colon.
 QString SpokenCaption(const QWidget* window, const char* label) {
     QString caption = Find<QLabel>(window, label)->text().simplified();
@@ -136,10 +130,7 @@ void Speak(QWidget* window, const ControlDef& def) {
 }
 
 void SetFocusOrder(QWidget* window, const WindowDef& def) {
-    std::vector<const ControlDef*> stops;
-    for (const ControlDef& row : def.controls)
-        if (row.tab > 0) stops.push_back(&row);
-    std::ranges::sort(stops, {}, &ControlDef::tab);
+    const std::vector<const ControlDef*> stops = RowsInOrder(def, &ControlDef::tab);
     for (std::size_t i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(FindControl(window, stops[i - 1]->name),
                              FindControl(window, stops[i]->name));
@@ -175,7 +166,7 @@ void BuildWindow(QWidget* window, const WindowDef& def) {
     window->setFixedSize(Px(def.width), Px(def.height));
     // A window that fixes its background fixes every colour: no theme shows through.
     if (def.back != kDefault) window->setPalette(FixedPalette());
-    SetWindowColours(window, def);
+    ApplyWindowColours(window, def);
     if (def.fontPoints > 0) window->setFont(ArialFont(def.fontPoints, false, false));
 
     QWidget* frame = nullptr;
@@ -190,14 +181,24 @@ void BuildWindow(QWidget* window, const WindowDef& def) {
     (new FocusRing(window))->raise();
 }
 
-void RestoreWindowColours(QWidget* window, const WindowDef& def) {
-    SetWindowColours(window, def);
+void ApplyWindowColours(QWidget* window, const WindowDef& def) {
+    if (def.back == kDefault) return;
+    SetBackground(window, def.back);
+    SetForeground(window, def.fore == kDefault ? kBlack : def.fore);
 }
 
 std::vector<const ControlDef*> RowsWith(const WindowDef& def, unsigned flag) {
     std::vector<const ControlDef*> rows;
     for (const ControlDef& row : def.controls)
         if (row.flags & flag) rows.push_back(&row);
+    return rows;
+}
+
+std::vector<const ControlDef*> RowsInOrder(const WindowDef& def, int ControlDef::*place) {
+    std::vector<const ControlDef*> rows;
+    for (const ControlDef& row : def.controls)
+        if (row.*place > 0) rows.push_back(&row);
+    std::ranges::sort(rows, {}, place);
     return rows;
 }
 

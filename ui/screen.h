@@ -109,13 +109,16 @@ struct WindowDef {
 void BuildWindow(QWidget* window, const WindowDef& def);
 
 // The window's own colours as its table gives them.
-void RestoreWindowColours(QWidget* window, const WindowDef& def);
+void ApplyWindowColours(QWidget* window, const WindowDef& def);
 
 // The colours of a control as its row gives them, on a window built from its table.
 void ApplyRowColours(QWidget* widget, const ControlDef& row);
 
 // A window's rows that have a flag, in table order.
 std::vector<const ControlDef*> RowsWith(const WindowDef& def, unsigned flag);
+
+// A window's rows that have a place in a column such as tab or clear, in the order of places.
+std::vector<const ControlDef*> RowsInOrder(const WindowDef& def, int ControlDef::*place);
 
 // Shows or hides every control of a window whose row has the flag.
 void SetGroupVisible(QWidget* window, const WindowDef& def, unsigned flag, bool visible);

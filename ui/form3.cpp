@@ -13,6 +13,13 @@
 #include "ui/screens.h"
 
 namespace ui {
+namespace {
+
+QString CaptionOf(const calc::DosageRange& range) {
+    return QString::fromUtf8(range.caption.data(), range.caption.size());
+}
+
+}  // namespace
 
 Form3::Form3(PriceSource prices) : prices_(std::move(prices)) {
     BuildWindow(this, Form3Screen());
@@ -32,7 +39,7 @@ Form3::Form3(PriceSource prices) : prices_(std::move(prices)) {
     for (const calc::DosageRange& range : calc::DosageRanges()) {
         auto* option = Find<QRadioButton>(this, range.option.data());
         // The option has no caption: a screen reader says the range it selects.
-        option->setAccessibleName(QString::fromUtf8(range.caption.data(), range.caption.size()));
+        option->setAccessibleName(CaptionOf(range));
         connect(option, &QRadioButton::toggled, this, [this, &range](bool checked) {
             if (checked) OptDose_Click(range);
         });
@@ -53,7 +60,7 @@ const calc::DosageRange& Form3::SelectedRange() const {
 
 void Form3::ShowRange(const calc::DosageRange& range, Rgb colour) {
     SetForeground(LblPlageDosage, colour);
-    LblPlageDosage->setText(QString::fromUtf8(range.caption.data(), range.caption.size()));
+    LblPlageDosage->setText(CaptionOf(range));
 }
 
 void Form3::CmdCalcul2_Click() {
@@ -113,8 +120,7 @@ void Form3::OpenFromMenu() {
     LblMauvaisDos2->hide();
     LblPlageDosage->show();
     // The caption names the selected range, which the window kept since its last visit.
-    const std::string_view caption = SelectedRange().caption;
-    LblPlageDosage->setText(QString::fromUtf8(caption.data(), caption.size()));
+    LblPlageDosage->setText(CaptionOf(SelectedRange()));
     SetResultAreaVisible(false);
 }
 

@@ -68,9 +68,23 @@ Program::~Program() {
     DestroyWindows();
 }
 
+// The menu's checked prices, for a calculator's "CALCULS".
+PriceSource Program::Prices() {
+    return [this] { return form2_->CheckedPrices(); };
+}
+
+// A calculator's "RETOUR" brings the menu back, its "INFOS" opens its own help beside it.
+template <class Calculator>
+void Program::Wire(Calculator* calculator, QPointer<HelpWindow>& help, const HelpScreen& screen) {
+    connect(calculator, &Calculator::MenuRequested, this,
+            [this, calculator] { BackToMenu(calculator); });
+    connect(calculator, &Calculator::HelpRequested, this,
+            [this, calculator, &help, &screen] { ShowHelp(help, screen, calculator); });
+}
+
 void Program::Start() {
-    form1_ = new Form1([this] { return PricesForCalculator(); });
-    Wire(form1_);
+    form1_ = new Form1(Prices());
+    Wire(form1_.data(), aideBeton_, AideBetonScreen());
     form2_ = new Form2;
     connect(form2_, &Form2::ConcreteChosen, this, [this] { form1_->OpenFromMenu(); });
     connect(form2_, &Form2::MortarChosen, this, [this] { MortarWindow()->OpenFromMenu(); });
@@ -91,22 +105,10 @@ void Program::Start() {
 
 Form3* Program::MortarWindow() {
     if (!form3_) {
-        form3_ = new Form3([this] { return PricesForCalculator(); });  // a new window is hidden
-        Wire(form3_);
+        form3_ = new Form3(Prices());  // a new window is hidden
+        Wire(form3_.data(), aideMortier_, AideMortierScreen());
     }
     return form3_;
-}
-
-void Program::Wire(Form1* concrete) {
-    connect(concrete, &Form1::MenuRequested, this, [this] { BackToMenu(form1_); });
-    connect(concrete, &Form1::HelpRequested, this,
-            [this] { ShowHelp(aideBeton_, AideBetonScreen(), form1_); });
-}
-
-void Program::Wire(Form3* mortar) {
-    connect(mortar, &Form3::MenuRequested, this, [this] { BackToMenu(form3_); });
-    connect(mortar, &Form3::HelpRequested, this,
-            [this] { ShowHelp(aideMortier_, AideMortierScreen(), form3_); });
 }
 
 void Program::BackToMenu(QWidget* calculator) {
@@ -124,10 +126,6 @@ void Program::ShowHelp(QPointer<HelpWindow>& help, const HelpScreen& screen, QWi
     }
     help->show();
     help->raise();
-}
-
-std::optional<calc::MaterialPrices> Program::PricesForCalculator() {
-    return form2_->CheckedPrices();
 }
 
 void Program::End() {

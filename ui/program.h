@@ -15,9 +15,8 @@
 
 #include <QObject>
 #include <QPointer>
-#include <optional>
 
-#include "calc/prices.h"
+#include "ui/calculator.h"
 
 class QWidget;
 
@@ -55,11 +54,11 @@ class Program : public QObject {
 
   private:
     Form3* MortarWindow();
-    void Wire(Form1* concrete);
-    void Wire(Form3* mortar);
+    PriceSource Prices();
+    template <class Calculator>
+    void Wire(Calculator* calculator, QPointer<HelpWindow>& help, const HelpScreen& screen);
     void BackToMenu(QWidget* calculator);
     void ShowHelp(QPointer<HelpWindow>& help, const HelpScreen& screen, QWidget* anchor);
-    std::optional<calc::MaterialPrices> PricesForCalculator();
     void End();
 
     QPointer<Form1> form1_;

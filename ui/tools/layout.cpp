@@ -35,8 +35,8 @@ void PrintTables() {
 }
 
 void PrintRendered(const ui::Program& program) {
-    for (const char* name :
-         {"Form1", "Form2", "Form3", "FormAideMenu", "FormAideBeton", "FormAideMortier"}) {
+    for (const ui::WindowDef* def : ui::AllScreens()) {
+        const char* name = def->name;
         QWidget* window = program.Window(name);
         const QPixmap image = window->grab();
         std::printf("window %s %dx%d %dx%d\n", name, window->width(), window->height(),

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "calc/detail/decimal.h"
@@ -59,10 +60,10 @@ class Cursor {
 };
 
 // Unsigned and computed in double: &HFFFFFFFF is 4294967295, a very long one is infinity.
-double ReadWhole(Cursor& cursor, int base) {
-    double value = 0;
+std::optional<double> ReadWhole(Cursor& cursor, int base) {
+    std::optional<double> value;
     for (int digit = cursor.AcceptDigit(base); digit >= 0; digit = cursor.AcceptDigit(base)) {
-        value = value * base + digit;
+        value = value.value_or(0) * base + digit;
     }
     return value;
 }
@@ -165,17 +166,17 @@ std::string ScaledDigits(double magnitude, std::size_t places) {
 }
 
 // otherPoint is a second character read as the decimal point ('.' when there is none).
-double ReadLeadingNumber(std::string_view text, char otherPoint) {
+std::optional<double> ReadLeadingNumber(std::string_view text, char otherPoint) {
     Cursor cursor(text);
     if (cursor.Accept('&', '&')) {
         if (cursor.Accept('H', 'h')) return ReadWhole(cursor, 16);
         if (cursor.Accept('O', 'o')) return ReadWhole(cursor, 8);
-        return 0;
+        return std::nullopt;
     }
     const bool negative = cursor.Accept('-', '-');
     if (!negative) cursor.Accept('+', '+');
     const Mantissa mantissa = ReadMantissa(cursor, otherPoint);
-    if (!mantissa.found) return 0;
+    if (!mantissa.found) return std::nullopt;
     const double value = ToDouble(mantissa, ReadExponent(cursor));
     return negative ? -value : value;
 }
@@ -183,11 +184,15 @@ double ReadLeadingNumber(std::string_view text, char otherPoint) {
 }  // namespace
 
 double Val(std::string_view text) {
-    return ReadLeadingNumber(text, '.');
+    return ReadLeadingNumber(text, '.').value_or(0);
+}
+
+std::optional<double> TypedNumber(std::string_view text) {
+    return ReadLeadingNumber(text, ',');
 }
 
 double ReadTyped(std::string_view text) {
-    return ReadLeadingNumber(text, ',');
+    return TypedNumber(text).value_or(0);
 }
 
 std::string FormatNumber(double value, std::string_view pattern, char decimalSeparator) {

@@ -4,6 +4,7 @@
 // use the caller's separator.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,8 +15,12 @@ namespace calc {
 // numbers; anything else reads 0. A huge exponent gives infinity.
 double Val(std::string_view text);
 
-// A number the user typed into an input or price box: Val, with a comma read as the decimal
-// point too, so that "7,25" is 7.25 whatever the regional settings.
+// The number a typed text begins with, read as Val reads it but with a comma read as the
+// decimal point too, so that "7,25" is 7.25 whatever the regional settings; nothing when the
+// text does not begin with a number.
+std::optional<double> TypedNumber(std::string_view text);
+
+// A number the user typed into an input box: TypedNumber, or 0 when there is none.
 double ReadTyped(std::string_view text);
 
 // Patterns like "######0.0", "######0.#0", "####0": "0" is a digit always shown, "#" a digit

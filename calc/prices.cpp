@@ -3,10 +3,17 @@
 #include "calc/prices.h"
 
 #include <array>
+#include <limits>
 
 #include "calc/detail/mix.h"
+#include "calc/number.h"
 
 namespace calc {
+
+double ReadPrice(std::string_view text) {
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) return 0;
+    return TypedNumber(text).value_or(std::numeric_limits<double>::quiet_NaN());
+}
 
 std::optional<Price> CheckPrices(const MaterialPrices& prices) {
     struct Check {

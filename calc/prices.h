@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 namespace calc {
 
@@ -14,6 +15,10 @@ struct MaterialPrices {
 };
 
 enum class InputError { ErrDosage, ErrVolume, ErrContenance };
+
+// A price as typed in its box: an empty or blank box is 0, a text that begins with a number is
+// that number ("7,25 €" is 7.25), and any other text is NaN, which CheckPrices refuses.
+double ReadPrice(std::string_view text);
 
 // The prices in the order they are checked.
 enum class Price { Ciment, Sable, Gravier, Transport };

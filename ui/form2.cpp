@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "ui/numbers.h"
 #include "ui/placement.h"
 #include "ui/screens.h"
 
@@ -46,8 +45,10 @@ Form2::Form2() {
 }
 
 calc::MaterialPrices Form2::ReadPrices() const {
-    return {ReadNumber(priceBoxes_[0]), ReadNumber(priceBoxes_[1]), ReadNumber(priceBoxes_[2]),
-            ReadNumber(priceBoxes_[3])};
+    const auto price = [this](int i) {
+        return calc::ReadPrice(priceBoxes_[i]->text().toStdString());
+    };
+    return {price(0), price(1), price(2), price(3)};
 }
 
 bool Form2::CheckPrices() {

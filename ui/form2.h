@@ -27,7 +27,8 @@ class Form2 : public QWidget {
     void CmdAideMenu_Click();
     void CmdQuitter_Click();
 
-    // The prices as the four boxes hold them now; an empty box reads 0.
+    // The prices as the four boxes hold them now; an empty box reads 0, a text that is not a
+    // number NaN, which the checks refuse.
     calc::MaterialPrices ReadPrices() const;
     // The checks of "OK", in order: the first price out of range shows its label and is
     // emptied; the labels of the prices accepted before it are hidden.

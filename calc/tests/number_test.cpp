@@ -5,12 +5,14 @@
 
 #include <cfloat>
 #include <clocale>
+#include <cmath>
 #include <limits>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "calc/number.h"
+#include "calc/prices.h"
 
 namespace {
 
@@ -56,6 +58,16 @@ TEST(ReadTyped, ReadsTheCommaAsThePoint) {
         {"1,2,3", 1.2}, {"1.5,5", 1.5},   {",5", 0.5},    {"- 3 , 5", -3.5},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(calc::ReadTyped(text), expected) << text;
+}
+
+// A price box: blank is 0, a number followed by words is the number, anything else is refused.
+TEST(ReadPrice, RefusesATextThatDoesNotBeginWithANumber) {
+    const std::pair<std::string_view, double> cases[] = {
+        {"", 0}, {" \t", 0}, {"7,25 €", 7.25}, {"40 le m3", 40}, {" -1", -1}, {"&H10", 16},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(calc::ReadPrice(text), expected) << text;
+    for (const char* text : {"€7,25", "abc", ".", "-", "&H", "&Z1", "e5"})
+        EXPECT_TRUE(std::isnan(calc::ReadPrice(text))) << text;
 }
 
 // Under the comma; the worked examples of the mixes show both separators.

@@ -38,7 +38,8 @@ TEST_F(UiTest, ConcreteChecksItsInputsInOrderThenItsPricesAndShowsItsNote) {
         {"TxtDosage=350 TxtVolume=1000 TxtContenance=150 CmdCalcul", "+Label29"},
         {"Form2.TxtPrixTransport=0 CmdCalcul", "-Label29 +TxtPrixAchat TxtPrixAchat=113,04"},
         {"Form2.TxtPrixTransport=9000001 CmdCalcul", "-TxtPrixAchat +Form2.LblErrTrans Form2.TxtPrixTransport="},
-        {"CmdCalcul", "+TxtPrixAchat -Form2.LblErrTrans -Label29"},
+        {"Form2.TxtPrixCiment=x7 CmdCalcul", "-TxtPrixAchat +Form2.LblErrCim +Form2.LblErrTrans Form2.TxtPrixCiment="},
+        {"Form2.TxtPrixCiment=7,25_EUR CmdCalcul", "+TxtPrixAchat -Form2.LblErrCim -Form2.LblErrTrans -Label29 TxtPrixAchat=113,04"},
         {"CmdInfo", "+LblInfo +CmdQuitterInfo"},
         {"CmdRetour1 Form2.CmdOk", "+LblInfo TxtDosage=350 TxtPrixAchat=113,04 -TxtPrixAchat"}});
     auto* concrete = qobject_cast<Form1*>(Window("Form1"));
@@ -93,8 +94,9 @@ TEST_F(UiTest, MenuChecksEachPriceInOrderThenOpensTheChosenCalculator) {
         {"TxtPrixCiment=800000 CmdOk", "-LblErrCim +LblErrSab TxtPrixSable="},
         {"TxtPrixSable=9000000 TxtPrixGravier=9000000,5 CmdOk", "-LblErrSab +LblErrGrav"},
         {"TxtPrixGravier=9000000 TxtPrixTransport=-1 CmdOk", "-LblErrGrav +LblErrTrans"},
-        {"TxtPrixTransport=9000000 CmdEffacerP", "+LblErrTrans TxtPrixCiment= TxtPrixSable= TxtPrixGravier= TxtPrixTransport="}});
-    Play("Form2", {{"", "-Form1"}, {"CmdOk", "-LblErrTrans +Form1"}, {"Option2 CmdOk", "+Form1 +Form2 +Form3"}});
+        {"TxtPrixTransport=40_le_m3 TxtPrixSable=abc CmdOk", "+LblErrTrans +LblErrSab TxtPrixSable= TxtPrixTransport=40_le_m3"},
+        {"TxtPrixSable=9000000 CmdEffacerP", "+LblErrSab +LblErrTrans TxtPrixCiment= TxtPrixSable= TxtPrixGravier= TxtPrixTransport="}});
+    Play("Form2", {{"", "-Form1"}, {"CmdOk", "-LblErrSab -LblErrTrans +Form1"}, {"Option2 CmdOk", "+Form1 +Form2 +Form3"}});
     EXPECT_EQ(Window("Form1")->pos(), QPoint(334, 225));  // (19200 - 9180) / 2, (15360 - 8625) / 2
 }
 // clang-format on

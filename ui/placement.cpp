@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Centred vertically on the anchor, moved up where its bottom would leave the screen; on its
-// left when the anchor's centre is in the right half of the screen (or exactly at its middle),
-// on its right otherwise.
+// The help window is centred vertically on its anchor; on its left when the anchor's centre is
+// in the right half of the screen (or exactly at its middle), on its right otherwise; then every
+// window Karvo moves is kept on the available area. Outer sizes count the window manager's frame,
+// learnt from the first framed window. A double-click whose second press lands on a window
+// Karvo has just moved under the pointer is not a click on that window.
 #include "ui/placement.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <vector>
 
 #include "ui/look.h"
 
@@ -15,61 +21,144 @@ namespace ui {
 
 namespace {
 
-TwipsRect OuterTwips(const QWidget* window) {
-    const QRect outer = window->frameGeometry();
-    return {float(Twips(outer.left())), float(Twips(outer.top())), float(Twips(outer.width())),
-            float(Twips(outer.height()))};
+// Up or left until the far edge is on the area, but never before its start.
+float KeepInside(float start, float size, float areaStart, float areaSize) {
+    return std::max(std::min(start, areaStart + areaSize - size), areaStart);
 }
 
-// Up until the bottom is on the screen, but never above its top, and never down.
-float KeepBottomOnScreen(float top, float height, float screenHeight) {
-    if (top + height <= screenHeight) return top;
-    return std::min(top, std::max(screenHeight - height, 0.0f));
+// The frame the window manager draws around a window, the same for all of Karvo's windows.
+QMargins FrameOf(const QWidget* window) {
+    static QMargins known;
+    const QRect frame = window->frameGeometry(), inner = window->geometry();
+    if (frame != inner)
+        known = QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                         frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    return known;
 }
+
+TwipsRect ToTwips(const QRect& rect) {
+    return {float(Twips(rect.left())), float(Twips(rect.top())), float(Twips(rect.width())),
+            float(Twips(rect.height()))};
+}
+
+// The outer rectangle, title bar included, even before the window manager has framed it.
+TwipsRect OuterTwips(const QWidget* window) {
+    return ToTwips(QRect(window->pos(), window->size().grownBy(FrameOf(window))));
+}
+
+TwipsRect AreaOf(const QWidget* window) {
+    return ToTwips(window->screen()->availableGeometry());
+}
+
+class PlacedRecently : public QObject {
+  public:
+    static void Mark(QWidget* window) {
+        static auto* filter = new PlacedRecently(qApp);
+        std::erase_if(filter->placed_, [](const Placed& p) { return !p.window || Stale(p); });
+        filter->placed_.push_back({window, {}});
+        filter->placed_.back().since.start();
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonDblClick || !watched->isWidgetType()) return false;
+        const QWidget* window = static_cast<QWidget*>(watched)->window();
+        return std::ranges::any_of(
+            placed_, [window](const Placed& p) { return p.window == window && !Stale(p); });
+    }
+
+  private:
+    struct Placed {
+        QPointer<QWidget> window;
+        QElapsedTimer since;
+    };
+    explicit PlacedRecently(QObject* application) : QObject(application) {
+        application->installEventFilter(this);
+    }
+    static bool Stale(const Placed& p) {
+        return p.since.elapsed() > QApplication::doubleClickInterval();
+    }
+    std::vector<Placed> placed_;
+};
+
+void MoveTo(QWidget* window, int left, int top) {
+    window->move(left, top);
+    PlacedRecently::Mark(window);
+}
+
+// Centres the window again once the window manager has framed it, the first time only.
+class RecentreWhenFramed : public QObject {
+  public:
+    explicit RecentreWhenFramed(QWidget* window) : QObject(window) {
+        setObjectName(QStringLiteral("RecentreWhenFramed"));
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(watched);
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+            window->frameGeometry() != window->geometry()) {
+            window->removeEventFilter(this);
+            deleteLater();
+            CentreOnScreen(window);
+        }
+        return false;
+    }
+};
 
 }  // namespace
 
-HelpPlacement PlaceHelp(const TwipsRect& anchor, const TwipsRect& help, float screenWidth,
-                        float screenHeight) {
+TwipsPoint Centre(float width, float height, const TwipsRect& area) {
+    const float top = (area.height - height) / 2 + area.top;
+    const float left = (area.width - width) / 2 + area.left;
+    return {KeepInside(left, width, area.left, area.width),
+            KeepInside(top, height, area.top, area.height)};
+}
+
+HelpPlacement PlaceHelp(const TwipsRect& anchor, const TwipsRect& help, const TwipsRect& area) {
     HelpPlacement placement{0, 0, anchor.left};
-    placement.helpTop = KeepBottomOnScreen((anchor.height - help.height) / 2 + anchor.top,
-                                           help.height, screenHeight);
+    placement.helpTop = KeepInside((anchor.height - help.height) / 2 + anchor.top, help.height,
+                                   area.top, area.height);
     const float anchorCentre = anchor.left + anchor.width / 2;
-    const float screenMiddle = screenWidth / 2;
+    const float screenMiddle = area.left + area.width / 2;
+    const float areaRight = area.left + area.width;
     if (screenMiddle <= anchorCentre) {
-        if (anchor.left < help.width) {
-            placement.anchorLeft = help.width + 10;
-            placement.helpLeft = 10;
-        } else {
-            placement.helpLeft = anchor.left - help.width;
+        placement.helpLeft = anchor.left - help.width;
+        if (anchor.left - area.left < help.width) {
+            placement.anchorLeft = area.left + help.width + 10;
+            placement.helpLeft = area.left + 10;
         }
-        return placement;
+    } else if (anchor.width + anchor.left + help.width >= areaRight) {
+        placement.anchorLeft = areaRight - help.width - anchor.width - 10;
     }
-    const float rightEdge = anchor.width + anchor.left + help.width;
-    if (rightEdge >= screenWidth)
-        placement.anchorLeft = screenWidth - help.width - anchor.width - 10;
-    placement.helpLeft = anchor.width + placement.anchorLeft;
+    // A pushed anchor stays on the screen, and so does the help window, over the anchor if it must.
+    if (placement.anchorLeft != anchor.left)
+        placement.anchorLeft =
+            KeepInside(placement.anchorLeft, anchor.width, area.left, area.width);
+    if (screenMiddle > anchorCentre) placement.helpLeft = anchor.width + placement.anchorLeft;
+    placement.helpLeft = KeepInside(placement.helpLeft, help.width, area.left, area.width);
     return placement;
 }
 
 void PlaceBesideAnchor(QWidget* help, QWidget* anchor) {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const TwipsRect anchorRect = OuterTwips(anchor);
-    const HelpPlacement placement = PlaceHelp(
-        anchorRect, OuterTwips(help), float(Twips(screen.width())), float(Twips(screen.height())));
+    const HelpPlacement placement = PlaceHelp(anchorRect, OuterTwips(help), AreaOf(anchor));
     // The top first, then the anchor when it moves, then the help window's left.
     help->move(help->pos().x(), Px(placement.helpTop));
     if (placement.anchorLeft != anchorRect.left)
-        anchor->move(Px(placement.anchorLeft), anchor->frameGeometry().top());
-    help->move(Px(placement.helpLeft), Px(placement.helpTop));
+        MoveTo(anchor, Px(placement.anchorLeft), anchor->pos().y());
+    MoveTo(help, Px(placement.helpLeft), Px(placement.helpTop));
 }
 
 void CentreOnScreen(QWidget* window) {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QRect outer = window->frameGeometry();
-    const float top = (float(Twips(screen.height())) - float(Twips(outer.height()))) / 2;
-    const float left = (float(Twips(screen.width())) - float(Twips(outer.width()))) / 2;
-    window->move(Px(left), Px(top));
+    const TwipsRect outer = OuterTwips(window);
+    const TwipsPoint centred = Centre(outer.width, outer.height, AreaOf(window));
+    MoveTo(window, Px(centred.left), Px(centred.top));
+    const bool framed = window->frameGeometry() != window->geometry() || !FrameOf(window).isNull();
+    if (!framed && !window->findChild<QObject*>(QStringLiteral("RecentreWhenFramed"),
+                                                Qt::FindDirectChildrenOnly))
+        new RecentreWhenFramed(window);
 }
 
 void BringToFront(QWidget* window) {

@@ -9,30 +9,51 @@ namespace {
 
 // clang-format off
 TEST(Placement, BesideTheAnchorOnTheSideOfTheScreenWithRoom) {
+    const TwipsRect small{0, 0, 14400, 8100}, laptop{0, 0, 20490, 11520}, tall{0, 0, 19200, 15360}, old{0, 0, 15360, 11520};
     const struct {
         const char* name;
-        TwipsRect anchor;
+        TwipsRect area, anchor;
         float helpWidth, helpHeight;
         HelpPlacement expected;  // help left, help top, anchor left
-    } cases[] = {  // on a 15360 x 11520 twips screen
-        {"centre at the middle, no room left", {3720, 2000, 7920, 7000}, 4800, 6000, {10, 2500, 4810}},
-        {"right half, room left", {9000, 1000, 4000, 3000}, 4800, 2000, {4200, 1500, 9000}},
-        {"room left just enough", {4800, 0, 8000, 3000}, 4800, 3000, {0, 0, 4800}},
-        {"left half, room right", {1000, 500, 4000, 3000}, 4800, 2000, {5000, 1000, 1000}},
-        {"right edge at the screen's", {2000, 0, 8560, 3000}, 4800, 3000, {10550, 0, 1990}},
-        {"left half, no room right", {3000, 0, 8000, 3000}, 6000, 3000, {9350, 0, 1350}},
-        {"taller help, top above", {1000, 100, 4000, 2000}, 3000, 5000, {5000, -1400, 1000}},
-        {"bottom below the screen", {9000, 10000, 4000, 1000}, 4800, 3000, {4200, 8520, 9000}},
-        {"bottom at the screen's", {9000, 9520, 4000, 1000}, 4800, 3000, {4200, 8520, 9000}},
-        {"taller than the screen", {9000, 8000, 4000, 3000}, 4800, 12000, {4200, 0, 9000}},
-        {"taller, above the top", {9000, 4000, 4000, 3000}, 4800, 13000, {4200, -1000, 9000}},
-        {"single precision halves", {3725, 0, 7921, 7635}, 4680, 7620, {10, 7.5f, 4690}},
+    } cases[] = {
+        {"centre at the middle, no room left", old, {3720, 2000, 7920, 7000}, 4800, 6000, {10, 2500, 4810}},
+        {"right half, room left", old, {9000, 1000, 4000, 3000}, 4800, 2000, {4200, 1500, 9000}},
+        {"room left just enough", old, {4800, 0, 8000, 3000}, 4800, 3000, {0, 0, 4800}},
+        {"left half, room right", old, {1000, 500, 4000, 3000}, 4800, 2000, {5000, 1000, 1000}},
+        {"right edge at the screen's", old, {2000, 0, 8560, 3000}, 4800, 3000, {10550, 0, 1990}},
+        {"left half, no room right", old, {3000, 0, 8000, 3000}, 6000, 3000, {9350, 0, 1350}},
+        {"taller help, kept under the top", old, {1000, 100, 4000, 2000}, 3000, 5000, {5000, 0, 1000}},
+        {"bottom below the screen", old, {9000, 10000, 4000, 1000}, 4800, 3000, {4200, 8520, 9000}},
+        {"bottom at the screen's", old, {9000, 9520, 4000, 1000}, 4800, 3000, {4200, 8520, 9000}},
+        {"taller than the screen", old, {9000, 8000, 4000, 3000}, 4800, 12000, {4200, 0, 9000}},
+        {"single precision halves", old, {3725, 0, 7921, 7635}, 4680, 7620, {10, 7.5f, 4690}},
+        {"1280x1024: concrete centred", tall, {5010, 3367.5f, 9180, 8625}, 6960, 8655, {10, 3352.5f, 6970}},
+        {"1366x768: concrete centred", laptop, {5655, 1447.5f, 9180, 8625}, 6960, 8655, {10, 1432.5f, 6970}},
+        {"1366x768: mortar centred", laptop, {5460, 757.5f, 9570, 10005}, 5520, 10035, {10, 742.5f, 5530}},
+        {"960x540: menu centred", small, {3300, 232.5f, 7800, 7635}, 4680, 7620, {10, 240, 4690}},
+        {"960x540: concrete pushed back, help over it", small, {2610, 0, 9180, 8625}, 6960, 8655, {10, 0, 5220}},
+        {"960x540: mortar pushed back, help over it", small, {2415, 0, 9570, 10005}, 5520, 10035, {10, 0, 4830}},
+        {"960x540: pushed left past the edge", small, {1000, 0, 9180, 8625}, 6960, 8655, {7440, 0, 0}},
+        {"panel on the left and on top", {600, 400, 14400, 8100}, {3210, 400, 9180, 7000}, 6960, 7000, {610, 400, 5820}},
     };
     for (const auto& c : cases) {
-        const HelpPlacement placed = PlaceHelp(c.anchor, {0, 0, c.helpWidth, c.helpHeight}, 15360, 11520);
+        const HelpPlacement placed = PlaceHelp(c.anchor, {0, 0, c.helpWidth, c.helpHeight}, c.area);
         EXPECT_FLOAT_EQ(placed.helpLeft, c.expected.helpLeft) << c.name;
         EXPECT_FLOAT_EQ(placed.helpTop, c.expected.helpTop) << c.name;
         EXPECT_FLOAT_EQ(placed.anchorLeft, c.expected.anchorLeft) << c.name;
+    }
+}
+
+// Centred on the screen's available area; a window taller or wider than it keeps its top left on it.
+TEST(Placement, CentredOnTheAvailableArea) {
+    const struct { TwipsRect area; float width, height, left, top; } cases[] = {
+        {{0, 0, 19200, 15360}, 7800, 7965, 5700, 3697.5f}, {{0, 0, 20490, 11520}, 9570, 10005, 5460, 757.5f},
+        {{0, 0, 14400, 8100}, 9180, 8625, 2610, 0}, {{0, 0, 14400, 8100}, 7800, 7635, 3300, 232.5f},
+        {{0, 360, 14400, 7740}, 7800, 7635, 3300, 412.5f}, {{150, 0, 9000, 8100}, 9570, 10005, 150, 0}};
+    for (const auto& c : cases) {
+        const TwipsPoint at = Centre(c.width, c.height, c.area);
+        EXPECT_FLOAT_EQ(at.left, c.left) << c.width << " on " << c.area.width;
+        EXPECT_FLOAT_EQ(at.top, c.top) << c.width << " on " << c.area.width;
     }
 }
 // clang-format on

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A text box that shows a result: whatever the text, all of it is seen, because the box's font
-// shrinks just enough when the text is wider than the box at its own font.
+// shrinks just enough when the text is wider than the box at its own font, on the same baseline
+// and with the same inner margins.
 #pragma once
 
 #include <QFont>
@@ -16,11 +17,11 @@ class ResultBox : public QLineEdit {
     // The font the box shows a text with when the text fits; the shown font may be smaller.
     void setDesignFont(const QFont& font);
 
-    // Pixels that the text may use without being scrolled out of view.
-    int textRoom() const;
-
   private:
+    QRect contents() const;
     void FitFont();
+    // The top text margin that puts a smaller font's baseline on the design font's.
+    int Lowered(const QFont& fitted) const;
 
     QFont designFont_;
 };

@@ -3,6 +3,7 @@
 #include "ui/help_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 #include "ui/placement.h"
 #include "ui/printing.h"
@@ -34,6 +35,13 @@ void HelpWindow::closeEvent(QCloseEvent* event) {
     // The title bar's close does what "Quitter les infos" does.
     event->ignore();
     CmdQuit_Click();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // A window that only informs closes with Escape, as "Quitter les infos".
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        return CmdQuit_Click();
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace ui

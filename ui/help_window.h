@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A help window (the menu's, the concrete window's or the mortar window's, by its table): built
 // from its table, placed beside the window it explains when created, printed by "IMPRIMER" and
-// closed by "Quitter les infos" (hidden, then destroyed).
+// closed by "Quitter les infos", Escape or the title bar (hidden, then destroyed).
 #pragma once
 
 #include <QWidget>
@@ -26,6 +26,7 @@ class HelpWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     const HelpScreen& screen_;

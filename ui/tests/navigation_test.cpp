@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPointer>
+#include <QTest>
 #include <algorithm>
 
 #include "ui/form2.h"
@@ -67,9 +68,13 @@ TEST_F(UiTest, InfosOpensOneHelpWindowThatItsQuitOrTitleBarDestroys) {
         EXPECT_EQ(Window(help), nullptr) << help;
         Click(window, infos);
         Window(help)->close();
+        Click(window, infos);
+        QTest::keyClick(Window(help)->focusWidget(), Qt::Key_Escape);  // on its focused button
         Settle();
         EXPECT_TRUE(first.isNull() && Window(help) == nullptr) << help;
     }
+    for (const char* window : {"Form1", "Form2", "Form3"}) QTest::keyClick(Window(window)->focusWidget(), Qt::Key_Escape);
+    Play("Form1", {{"", "+Form1 +Form2 +Form3"}});  // Escape leaves the other windows alone
     Play("Form1", {{"CmdAideBet CmdRetour1", "+FormAideBeton -Form1"}});  // it outlives its anchor's visit
 }
 

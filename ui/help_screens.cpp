@@ -6,6 +6,9 @@
 namespace ui {
 namespace {
 
+// The texts' grey, the windows' own too: no theme colour shows around a text.
+constexpr Rgb kHelpGrey = 0xE0E0E0;
+
 // clang-format off
 constexpr TextPart kMenuText[] = {
     {"On fait ici le choix du calcul des composants du béton ou du mortier.", 107},
@@ -96,19 +99,19 @@ constexpr TextPart kMortierText[] = {
 };
 
 constexpr ControlDef kMenuControls[] = {
-    {Kind::Label, "LblInfoMenu", kMenuText, 120, 120, 4455, 7455, {kDefault, 0xE0E0E0, 9.75, Bold}, 0},
+    {Kind::Label, "LblInfoMenu", kMenuText, 120, 120, 4455, 7455, {kDefault, kHelpGrey, 9.75, Bold}, 0},
     {Kind::Button, "CmdImpAideMenu", "IMPRIMER", 120, 6960, 1215, 495, {kDefault, 0x80FF80, 9.75, Bold}, 0, Print::Hidden, 2},
     {Kind::Button, "CmdQuitInfoMenu", "Quitter les infos", 2640, 6960, 1935, 495, {kDefault, 0x80FF80, 11.25, Bold}, 0, Print::Hidden, 1},
 };
 
 constexpr ControlDef kBetonControls[] = {
-    {Kind::Label, "LblAideBeton", kBetonText, 0, 0, 6855, 8565, {kDefault, 0xE0E0E0, 9.75, Bold}, 0},
+    {Kind::Label, "LblAideBeton", kBetonText, 0, 0, 6855, 8565, {kDefault, kHelpGrey, 9.75, Bold}, 0},
     {Kind::Button, "CmdImpAideBeton", "IMPRIMER", 240, 8040, 1215, 495, {kDefault, 0x80FF80, 9.75, Bold}, 0, Print::Hidden, 2},
     {Kind::Button, "CmdQuitAideBeton", "Quitter les infos", 4800, 8040, 1935, 495, {kDefault, 0x80FF80, 11.25, Bold}, 0, Print::Hidden, 1},
 };
 
 constexpr ControlDef kMortierControls[] = {
-    {Kind::Label, "Label1", kMortierText, 0, 120, 5445, 9855, {kDefault, 0xE0E0E0, 9.75, Bold}, 0},
+    {Kind::Label, "Label1", kMortierText, 0, 120, 5445, 9855, {kDefault, kHelpGrey, 9.75, Bold}, 0},
     {Kind::Button, "CmdImpAideMortier", "IMPRIMER", 240, 9360, 1215, 495, {kDefault, 0x80FF80, 9.75, Bold}, 0, Print::Hidden, 2},
     {Kind::Button, "CmdQuitInfoMortier", "Quitter les infos", 3360, 9360, 1935, 495, {kDefault, 0x80FF80, 11.25, Bold}, 0, Print::Hidden, 1},
 };
@@ -119,21 +122,21 @@ constexpr ControlDef kMortierControls[] = {
 
 const HelpScreen& AideMenuScreen() {
     static const WindowDef def{"FormAideMenu", "Aide menu Karvo", 4680, 7620,
-                               kDefault,       kDefault,          0,    kMenuControls};
+                               kDefault,       kHelpGrey,         0,    kMenuControls};
     static const HelpScreen help{def, "CmdImpAideMenu", "CmdQuitInfoMenu"};
     return help;
 }
 
 const HelpScreen& AideBetonScreen() {
     static const WindowDef def{"FormAideBeton", "Aide beton Karvo", 6960, 8655,
-                               kDefault,        kDefault,           0,    kBetonControls};
+                               kDefault,        kHelpGrey,          0,    kBetonControls};
     static const HelpScreen help{def, "CmdImpAideBeton", "CmdQuitAideBeton"};
     return help;
 }
 
 const HelpScreen& AideMortierScreen() {
     static const WindowDef def{
-        "FormAideMortier", "Aide mortier Karvo", 5520, 10035, kDefault, kDefault, 0,
+        "FormAideMortier", "Aide mortier Karvo", 5520, 10035, kDefault, kHelpGrey, 0,
         kMortierControls};
     static const HelpScreen help{def, "CmdImpAideMortier", "CmdQuitInfoMortier"};
     return help;

@@ -148,7 +148,7 @@ TEST_F(PrintTest, UnderADarkThemeTheWindowsKeepTheirLookOnScreenAndAfterPrinting
     QApplication::setPalette(dark);
     Restart();
     CalculateBoth();
-    Click("Form2", "CmdAideMenu");
+    Play("Form2", {{"CmdAideMenu Form1.CmdAideBet Form3.CmdAideInfoMortier", ""}});
     for (const char* name : {"Form1", "Form2", "Form3", "FormAideMenu"})
         for (const QWidget* control : Window(name)->findChildren<QWidget*>()) {
             const auto* label = qobject_cast<const QLabel*>(control);
@@ -159,6 +159,12 @@ TEST_F(PrintTest, UnderADarkThemeTheWindowsKeepTheirLookOnScreenAndAfterPrinting
             }
         }
     EXPECT_GE(Contrast(Control("Form3", "OptDose2")->palette().color(QPalette::Base), QColor(0x004000)), 3);
+    // Around a help text, on screen and on paper, only the text's grey: no band of the theme.
+    for (const auto& [name, print] : {std::pair{"FormAideMenu", "CmdImpAideMenu"}, {"FormAideBeton", "CmdImpAideBeton"}, {"FormAideMortier", "CmdImpAideMortier"}}) {
+        const QPoint corner(Window(name)->width() - 1, Window(name)->height() - 1);
+        EXPECT_EQ(Window(name)->grab().toImage().pixel(corner) & 0xFFFFFF, 0xE0E0E0u) << name;
+        EXPECT_EQ(Printed(name, print).pixel(corner) & 0xFFFFFF, 0xE0E0E0u) << name;
+    }
     for (const auto& [name, print, calculate] : {std::tuple{"Form1", "CmdImprimer", "CmdCalcul"}, {"Form3", "CmdImprimer2", "CmdCalcul2"}}) {
         const auto before = LooksOf(Window(name));
         const QImage image = Printed(name, print);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where a help window opens beside its anchor: the arithmetic on its own, in twips, then the
 // real windows on the tests' 1280 x 1024 px screen (19200 x 15360 twips).
+#include <QApplication>
+#include <QTest>
+
 #include "ui/placement.h"
 #include "ui/tests/fixture.h"
 
@@ -73,6 +76,11 @@ TEST_F(UiTest, HelpWindowsOpenBesideTheirAnchorsOnTheScreen) {
     Open("Option1");
     Window("Form1")->move(300, 100);
     Click("Form1", "CmdAideBet");
+    // The second press of a double-click on "INFOS" lands on what the move put under it.
+    auto* retour = Control("Form1", "CmdRetour1");
+    QTest::mouseEvent(QTest::MouseDClick, retour, Qt::LeftButton, {}, {});
+    QTest::mouseRelease(retour, Qt::LeftButton);
+    EXPECT_TRUE(Window("Form1")->isVisible());
     EXPECT_EQ(Window("Form1")->pos(), QPoint(203, 100));
     EXPECT_EQ(Window("FormAideBeton")->pos(), QPoint(815, 99));
     // Near the bottom: its top (8625 - 8655) / 2 + 9000 moves up to 15360 - 8655 twips.
@@ -80,6 +88,10 @@ TEST_F(UiTest, HelpWindowsOpenBesideTheirAnchorsOnTheScreen) {
     Window("Form1")->move(10, 600);
     Click("Form1", "CmdAideBet");
     EXPECT_EQ(Window("FormAideBeton")->pos(), QPoint(622, 447));
+    QTest::qWait(QApplication::doubleClickInterval() + 50);  // a double-click long after is one
+    QTest::mouseEvent(QTest::MouseDClick, retour, Qt::LeftButton, {}, {});
+    QTest::mouseRelease(retour, Qt::LeftButton);
+    EXPECT_FALSE(Window("Form1")->isVisible());
 }
 
 }  // namespace

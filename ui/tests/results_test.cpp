@@ -23,6 +23,17 @@ bool ShowsWholeText(const QLineEdit* box) {
            contents.width() - 4;
 }
 
+// What is drawn inside a box's frame, in the box's coordinates.
+QRect Ink(QLineEdit* box) {
+    const QImage image = box->grab().toImage();
+    QRect ink;
+    for (int y = 2; y < image.height() - 2; ++y)
+        for (int x = 2; x < image.width() - 2; ++x)
+            if (image.pixel(x, y) != box->palette().color(QPalette::Base).rgb())
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
 // clang-format off
 TEST_F(UiTest, EveryResultBoxShowsItsWholeTextWithTheLargestInputsAndPrices) {
     Prices({"800000", "9000000", "9000000", "9000000"});
@@ -32,15 +43,19 @@ TEST_F(UiTest, EveryResultBoxShowsItsWholeTextWithTheLargestInputsAndPrices) {
         std::map<QLineEdit*, std::pair<QRect, QFont>> before;
         for (QLineEdit* box : Window(window)->findChildren<QLineEdit*>()) before[box] = {box->geometry(), box->font()};
         Calculate(window, {dosage, volume, contenance});
-        int shrunk = 0;
+        std::map<QLineEdit*, int> baselines;  // of the shrunk texts without a decimal separator
         for (const auto& [box, look] : before) {
             EXPECT_TRUE(!box->isVisible() || ShowsWholeText(box)) << box->objectName().toStdString() << " " << box->text().toStdString();
             EXPECT_EQ(box->geometry(), look.first);  // nothing moves
-            shrunk += box->font() != look.second;
+            if (box->font() == look.second) continue;
+            const QRect ink = Ink(box);  // not closer to the left edge than to the right one
+            EXPECT_GE(ink.left(), box->width() - 1 - ink.right()) << box->objectName().toStdString() << " " << box->text().toStdString() << " " << box->font().pointSizeF();
+            if (box->text().toInt()) baselines[box] = ink.bottom();
         }
-        EXPECT_GT(shrunk, 0) << contenance;
+        EXPECT_FALSE(baselines.empty()) << contenance;
         Calculate(window, {"350", "1000", "150"});  // ordinary results: every box's own font
         for (const auto& [box, look] : before) EXPECT_EQ(box->font(), look.second) << box->objectName().toStdString();
+        for (const auto& [box, baseline] : baselines) EXPECT_EQ(Ink(box).bottom(), baseline) << box->objectName().toStdString();
     }
 }
 

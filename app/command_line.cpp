@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: a QCoreApplication of its own (which needs no display) gives argv to
-// QCommandLineParser, and is gone before main() makes the QApplication of the windows.
+// QCommandLineParser, and is gone before main() makes the QApplication of the windows; then
+// the platform is chosen, or the program stops when there is no display.
 #include "app/command_line.h"
 
+#include <QByteArray>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <vector>
+
+#include "app/platform.h"
 
 namespace app {
 namespace {
@@ -46,14 +51,16 @@ int Refuse(const QString& message) {
     return 1;
 }
 
-}  // namespace
+// Without a display, Qt would abort in its platform plugin: say so in one line instead.
+std::optional<int> RequireDisplay(bool platformOption) {
+    if (ChoosePlatform(platformOption)) return std::nullopt;
+    Print(stderr, QStringLiteral("%1: no display: neither DISPLAY nor WAYLAND_DISPLAY is set.\n")
+                      .arg(QCoreApplication::applicationName()));
+    return 1;
+}
 
-std::optional<int> HandleCommandLine(int argc, char* argv[]) {
-    QCoreApplication::setApplicationName(QStringLiteral("karvo"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KARVO_VERSION));
-    if (argc < 2) return std::nullopt;  // started from the menu: nothing to read, no cost
-    const QCoreApplication reading(argc, argv);
-    QCommandLineParser parser;
+// The help, the version or a refusal when argv asks for one; nothing when Karvo goes on.
+std::optional<int> Read(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(
         "Works out, for a concrete mixer, the cement, sand, gravel and water to buy for\n"
         "concrete or mortar, what they cost, the loads of each batch and the working time.\n"
@@ -79,6 +86,23 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
         return Refuse(QStringLiteral("Unexpected argument '%1'.")
                           .arg(parser.positionalArguments().constFirst()));
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int> HandleCommandLine(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("karvo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KARVO_VERSION));
+    if (argc < 2) return RequireDisplay(false);  // started from the menu: nothing to read, no cost
+    // "Usage:" shows argv[0]: the program's name there, not the path that started it.
+    QByteArray name = QCoreApplication::applicationName().toLocal8Bit();
+    std::vector<char*> named(argv, argv + argc + 1);  // with argv's closing null
+    named[0] = name.data();
+    int namedCount = argc;
+    const QCoreApplication reading(namedCount, named.data());
+    QCommandLineParser parser;
+    if (const auto exitCode = Read(parser)) return exitCode;
+    return RequireDisplay(parser.isSet(QStringLiteral("platform")));
 }
 
 }  // namespace app

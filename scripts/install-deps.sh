@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation locales
   xvfb xauth x11-utils xdotool openbox xclip imagemagick poppler-utils
+  weston xwayland qt6-wayland
   at-spi2-core dbus python3-pyatspi
   cups printer-driver-cups-pdf
   clang-format

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fails, naming them, when tracked source files lack the licence identifier line in their first
-# three lines: after "//" in C++ (*.cpp, *.h), after "#" in scripts (*.sh, *.py, .ci/run), CMake
-# (CMakeLists.txt, *.cmake) and the Makefile, after '.\"' in manual page templates (*.1.in).
+# three lines: after "//" in C++ (*.cpp, *.h), after "#" in scripts (*.sh, *.py, *.awk, .ci/run),
+# CMake (CMakeLists.txt, *.cmake) and the Makefile, after '.\"' in manual page templates (*.1.in).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 id='SPDX-License-Identifier: GPL-3.0-or-later'
@@ -10,7 +10,7 @@ missing=()
 while IFS= read -r -d '' file; do
   case $file in
     *.cpp | *.h) prefix='//' ;;
-    *.sh | *.py | .ci/run | CMakeLists.txt | */CMakeLists.txt | *.cmake | Makefile) prefix='#' ;;
+    *.sh | *.py | *.awk | .ci/run | CMakeLists.txt | */CMakeLists.txt | *.cmake | Makefile) prefix='#' ;;
     *.1.in) prefix='.\"' ;;
     *) continue ;;
   esac

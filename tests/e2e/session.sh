@@ -204,17 +204,9 @@ click "$mortar" CmdAideInfoMortier
 help=$(window_of '^Aide mortier')
 read -r hx hy hw hh <<<"$(geometry "$help")"
 read -r nx ny _ _ <<<"$(geometry "$mortar")"
-# Where the placement rule puts both windows, in twips, from the anchor's geometry before INFOS;
-# the windows may be a pixel off, rounded from twips.
+# Where the placement rule puts both windows, from the anchor's geometry before INFOS.
 read -r ex_help ey_help ex_anchor <<<"$(awk -v ax="$ax" -v ay="$ay" -v aw="$aw" -v ah="$ah" \
-  -v hw="$hw" -v hh="$hh" -v sw=1280 'BEGIN {
-    al = ax * 15; at = ay * 15; a_w = aw * 15; a_h = ah * 15; h_w = hw * 15; h_h = hh * 15
-    top = (a_h - h_h) / 2 + at; s = sw * 15
-    if (s / 2 <= al + a_w / 2) {
-      if (al < h_w) { al = h_w + 10; left = 10 } else left = al - h_w
-    } else if (a_w + al + h_w >= s) { al = s - h_w - a_w - 10; left = a_w + al }
-    else left = a_w + al
-    printf "%.1f %.1f %.1f\n", left / 15, top / 15, al / 15 }')"
+  -v hw="$hw" -v hh="$hh" -v sw=1280 -f "$(dirname "$0")/help_placement.awk")"
 near() { awk -v a="$1" -v b="$2" 'BEGIN { d = a - b; exit !(d <= 1 && d >= -1) }'; }
 near "$hx" "$ex_help" || fail "help window left $hx, expected $ex_help"
 near "$hy" "$ey_help" || fail "help window top $hy, expected $ey_help"

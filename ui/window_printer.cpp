@@ -10,9 +10,7 @@
 #include "ui/look.h"
 
 namespace ui {
-namespace {
 
-// The image as large as the paper allows, keeping its proportions, the footnote just under it.
 void DrawPage(QPainter& painter, const QRect& paper, const Page& page) {
     const QFont small = ArialFont(8, false, false);
     painter.setFont(small);
@@ -26,6 +24,8 @@ void DrawPage(QPainter& painter, const QRect& paper, const Page& page) {
                       footnoteHeight);
     painter.drawText(below, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, page.footnote);
 }
+
+namespace {
 
 bool PaintPage(QPrinter& printer, const Page& page) {
     QPainter painter;

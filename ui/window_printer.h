@@ -5,8 +5,11 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <memory>
+
+class QPainter;
 
 namespace ui {
 
@@ -29,6 +32,10 @@ std::unique_ptr<WindowPrinter> MakeSystemPrinter();
 // Installs the printer every print handler uses; null puts the system printer back.
 void setWindowPrinter(std::unique_ptr<WindowPrinter> printer);
 WindowPrinter& windowPrinter();
+
+// Draws the page on a painter's device: the image as large as the paper allows, keeping its
+// proportions, the footnote half a line under it.
+void DrawPage(QPainter& painter, const QRect& paper, const Page& page);
 
 // Writes the page into a PDF file; false when it cannot.
 bool WritePdf(const Page& page, const QString& fileName);

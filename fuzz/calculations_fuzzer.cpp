@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CalculBeton and CalculMortier fed as the windows feed them, with Val of typed texts: the
 // dosage, volume, capacity and four prices, one a line, then a byte that picks the mortar range.
-// Inputs are refused at the bounds written out here, in their order; with the prices the menu
-// accepts the purchase price is finite and at least the transport, and the working time is three
-// minutes a batch in whole minutes.
+// Inputs and prices are refused at the bounds written out here, in their order; with the prices
+// the menu accepts the purchase price is finite and at least the transport, and the working time is
+// three minutes a batch in whole minutes.
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -52,7 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         text = end == text.npos ? std::string_view() : text.substr(end + 1);
     }
     const calc::MaterialPrices prices{v[3], v[4], v[5], v[6]};
-    const bool pricesAccepted = !calc::CheckPrices(prices);
+    const auto in = [](double x, double upper) { return 0 <= x && x <= upper; };
+    const bool pricesAccepted =
+        in(v[3], 800000) && in(v[4], 9000000) && in(v[5], 9000000) && in(v[6], 9000000);
+    Require(pricesAccepted == !calc::CheckPrices(prices), "prices refused beyond their bounds");
     // The dosages of the concrete, then of the four mortar ranges.
     constexpr double kDosages[][2] = {{150, 400}, {300, 350}, {400, 450}, {550, 600}, {700, 900}};
     Check(calc::CalculBeton(v[0], v[1], v[2], prices), v, kDosages[0], pricesAccepted,

@@ -81,6 +81,9 @@ TEST(FormatNumber, ShowsWithThePattern) {
         {-2.675, "0.00", "-2,68"},
         {999.999, "######0.#0", "1000,00"},
         {72, "######0.#0", "72,00"},  // the optional place before a forced one shows
+        {0.5, "##0", "1"},            // half at the last shown place goes up
+        {0.005, "######0.#0", "0,01"},
+        {0.05, "##0", "0"},  // a digit past the last place's does not count
         {12345.65, "######0.#0", "12345,65"},
         {0.5, "#.0#", ",5"},  // "#" digits shown only when significant
         {-0.0, "######0.0", "0,0"},

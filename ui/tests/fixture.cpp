@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "ui/look.h"
-#include "ui/numbers.h"
 #include "ui/screens.h"
 
 namespace ui::test {
@@ -105,6 +104,11 @@ void UiTest::Play(const char* window, std::initializer_list<Step> steps) {
     for (const Step& step : steps) {
         SCOPED_TRACE(step.first);
         for (const QString& word : QString::fromUtf8(step.first).split(' ', Qt::SkipEmptyParts)) {
+            if (word.startsWith('*')) {  // the user brings a window to the front
+                Window(word.mid(1).toLatin1())->activateWindow();
+                ASSERT_TRUE(QTest::qWaitForWindowActive(Window(word.mid(1).toLatin1())));
+                continue;
+            }
             const auto [win, control] = Named(window, word.section('=', 0, 0));
             if (word.contains('='))
                 Type(win, control, word.section('=', 1).replace('_', ' '));
@@ -115,6 +119,11 @@ void UiTest::Play(const char* window, std::initializer_list<Step> steps) {
             const bool sign = word.startsWith('+') || word.startsWith('-');
             const QString value = word.section(QRegularExpression("[=#]"), 1).replace('_', ' ');
             const QString named = word.mid(sign).section(QRegularExpression("[=#]"), 0, 0);
+            if (word.startsWith('*')) {  // the window in front, which has the keyboard
+                EXPECT_TRUE(QTest::qWaitForWindowActive(Window(word.mid(1).toLatin1()), 200))
+                    << qPrintable(word);
+                continue;
+            }
             if (sign && named.startsWith("Form") && !named.contains('.')) {  // a window
                 const QWidget* shown = Window(named.toLatin1());
                 EXPECT_EQ(shown && shown->isVisible(), word[0] == '+') << qPrintable(word);
@@ -143,7 +152,9 @@ void UiTest::Settle() {
 }
 
 QString UiTest::Local(const QString& frenchText) {
-    return QString(frenchText).replace(',', QLatin1Char(DecimalSeparator()));
+    // From the locale the test runs under, not from the program: a French user reads a comma.
+    const bool french = qEnvironmentVariable("LANG").startsWith("fr");
+    return french ? frenchText : QString(frenchText).replace(',', '.');
 }
 
 QWidget* ProgramWindow(const QString& name) {

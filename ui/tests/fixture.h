@@ -68,7 +68,8 @@ class UiTest : public ::testing::Test {
     // "Box=text" types (spaces as "_"), "Button" clicks. Expectations: "+Control" shown,
     // "-Control" hidden, "Control=text" its text (in a box, a decimal comma is the locale's),
     // "Label#RRGGBB" its text colour, "+Form1" / "-Form1" a window shown / hidden or absent.
-    // "Form2.Name" names a control of another window.
+    // "Form2.Name" names a control of another window; "*Form1" brings a window to the front as
+    // an action, and as an expectation says it is in front.
     using Step = std::pair<const char*, const char*>;  // actions, then what is expected
     static void Play(const char* window, std::initializer_list<Step> steps);
     static void Settle();   // lets deferred deletions and queued calls run

@@ -11,7 +11,9 @@ namespace ui::test {
 namespace {
 
 // clang-format off
-TEST_F(UiTest, EachWindowOpensOnTheFirstControlOfItsFocusOrder) {
+// Each window opens on the first control of its focus order, and Tab then goes through the whole
+// order (results, note and help open; one stop for a group of options, at the selected one).
+TEST_F(UiTest, EachWindowOpensOnTheFirstControlOfItsFocusOrderAndTabFollowsIt) {
     const char* const opened[][4] = {  // a click, then the window it opens and its focused control
         {"", "", "Form2", "CmdOk"}, {"Form2", "CmdAideMenu", "FormAideMenu", "CmdQuitInfoMenu"}, {"Form2", "CmdOk", "Form1", "TxtDosage"},
         {"Form1", "CmdAideBet", "FormAideBeton", "CmdQuitAideBeton"}, {"Form2", "Option2", "Form2", "Option2"}, {"Form2", "CmdOk", "Form3", "TxtDosage2"}};
@@ -20,6 +22,27 @@ TEST_F(UiTest, EachWindowOpensOnTheFirstControlOfItsFocusOrder) {
         Window(window)->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Window(window)));
         EXPECT_EQ(QApplication::focusWidget(), Control(window, control)) << window;
+    }
+    Calculate("Form1", {"350", "1000", "150"});
+    Calculate("Form3", {"325", "1000", "100"});
+    Click("Form1", "CmdInfo");
+    const char* const orders[][2] = {
+        {"Form2", "CmdOk CmdQuitter Option2 TxtPrixCiment TxtPrixSable TxtPrixGravier TxtPrixTransport CmdEffacerP CmdAideMenu"},
+        {"Form1", "TxtDosage TxtVolume TxtContenance CmdCalcul TxtEauTot TxtCimentTot TxtSableTot TxtGravierTot TxtEau TxtCiment TxtSable TxtGravier "
+                  "CmdEffacer CmdRetour1 TxtBeton TxtTempsTh CmdInfo CmdQuitterInfo TxtTempsTm CmdImprimer TxtPrixAchat TxtEauTotL TxtCimentTotL "
+                  "TxtSableTotL TxtGravierTotL TxtPrixDetCim TxtPrixDetSab TxtPrixDetGrav CmdAideBet"},
+        {"Form3", "TxtDosage2 TxtVolMortier CmdRetour2 CmdEffacer2 CmdImprimer2 CmdCalcul2 TxtPoidsCiment2 TxtPoidsSable2 TxtVolCiment2 TxtVolSable2 "
+                  "CmdAideInfoMortier OptDose1 TxtEauTotL3 TxtEauTot3 TxtPrixDetCim3 TxtPrixDetSab3 TxtPrixAchat3 TxtContenance2 TxtEau3 TxtCiment3 "
+                  "TxtSable3 TxtMortier TxtTempsTh3 TxtTempsTm3"},
+        {"FormAideMenu", "CmdQuitInfoMenu CmdImpAideMenu"}, {"FormAideBeton", "CmdQuitAideBeton CmdImpAideBeton"}};
+    for (const auto& [window, order] : orders) {
+        Window(window)->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Window(window)));
+        Control(window, QString(order).section(' ', 0, 0).toLatin1())->setFocus();
+        QStringList seen;
+        do seen << QApplication::focusWidget()->objectName(), QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        while (QApplication::focusWidget()->objectName() != seen.front() && seen.size() < 40);
+        EXPECT_EQ(seen.join(' '), order) << window;
     }
 }
 
@@ -49,10 +72,12 @@ TEST_F(UiTest, EnterPressesTheWindowsButtonFromAnInputAndTheFocusedButton) {
 // of the control, the inner one 3:1 against the control, the outer one against what is around.
 TEST_F(UiTest, TheFocusedControlIsFramedVisibly) {
     Open("Option1");
-    for (const auto& [name, control] : {std::pair{"Form2", "CmdOk"}, {"Form2", "TxtPrixCiment"}, {"Form2", "Option1"}, {"Form1", "TxtDosage"}, {"Form1", "CmdCalcul"}}) {
+    ASSERT_EQ(Window("Form1")->focusWidget(), Control("Form1", "TxtDosage"));
+    // The first two as the windows open, with the focus their tables give them.
+    for (const auto& [name, control] : {std::pair{"Form2", "CmdOk"}, {"Form1", "TxtDosage"}, {"Form2", "TxtPrixCiment"}, {"Form2", "Option1"}, {"Form1", "CmdCalcul"}}) {
         Window(name)->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Window(name)));
-        Control(name, control)->setFocus();
+        if (QApplication::focusWidget() != Control(name, control)) Control(name, control)->setFocus();
         const QImage image = Window(name)->grab().toImage();
         const QPoint left = Control(name, control)->mapTo(Window(name), QPoint(0, Control(name, control)->height() / 2));
         const auto at = [&](int dx) { return QColor(image.pixel(left.x() + dx, left.y())); };

@@ -2,6 +2,9 @@
 // The menu and both calculators driven as a user drives them: the worked examples as shown
 // texts, the order of the checks and what a refusal leaves alone, "X", the ranges, the note,
 // the prices checked at "OK" and again at each "CALCULS".
+#include <map>
+
+#include "ui/caption_label.h"
 #include "ui/form1.h"
 #include "ui/screens.h"
 #include "ui/tests/fixture.h"
@@ -37,7 +40,7 @@ TEST_F(UiTest, ConcreteChecksItsInputsInOrderThenItsPricesAndShowsItsNote) {
                        "-LblMauvaisDos +LblErrVolBet LblPlageDosage1#FF0000 -Label29"},
         {"TxtDosage=350 TxtVolume=1000 TxtContenance=150 CmdCalcul", "+Label29"},
         {"Form2.TxtPrixTransport=0 CmdCalcul", "-Label29 +TxtPrixAchat TxtPrixAchat=113,04"},
-        {"Form2.TxtPrixTransport=9000001 CmdCalcul", "-TxtPrixAchat +Form2.LblErrTrans Form2.TxtPrixTransport="},
+        {"*Form1 Form2.TxtPrixTransport=9000001 CmdCalcul", "-TxtPrixAchat +Form2.LblErrTrans Form2.TxtPrixTransport= *Form2"},
         {"Form2.TxtPrixCiment=x7 CmdCalcul", "-TxtPrixAchat +Form2.LblErrCim +Form2.LblErrTrans Form2.TxtPrixCiment="},
         {"Form2.TxtPrixCiment=7,25_EUR CmdCalcul", "+TxtPrixAchat -Form2.LblErrCim -Form2.LblErrTrans -Label29 TxtPrixAchat=113,04"},
         {"CmdInfo", "+LblInfo +CmdQuitterInfo"},
@@ -85,19 +88,45 @@ TEST_F(UiTest, MortarRangesRefusalsAndClearing) {
         {"TxtDosage2=900 TxtVolMortier=1000 TxtContenance2=100 CmdCalcul2", "+LblMauvaisDos2 LblPlageDosage#FF0000 LblPlageDosage=entre_550_et_600_Kg/m3"},
         {"OptDose4", "-LblMauvaisDos2 LblPlageDosage#00FF00 LblPlageDosage=entre_700_et_900_Kg/m3"},
         {"TxtDosage2=1 TxtVolMortier=1000 CmdCalcul2 CmdEffacer2", "+LblMauvaisDos2 LblPlageDosage#FF0000 TxtVolMortier= TxtContenance2= -TxtEau3"},
-        {"CmdRetour2 Form2.CmdOk", "-LblMauvaisDos2 LblPlageDosage=entre_700_et_900_Kg/m3 LblPlageDosage#FF0000"}});
+        {"CmdRetour2 Form2.CmdOk", "-LblMauvaisDos2 LblPlageDosage=entre_700_et_900_Kg/m3 LblPlageDosage#FF0000"},
+        {"TxtDosage2=800 TxtVolMortier=50 TxtContenance2=100 *Form3 Form2.TxtPrixSable=abc CmdCalcul2", "-TxtEau3 +Form2.LblErrSab *Form2"}});
 }
 
 TEST_F(UiTest, MenuChecksEachPriceInOrderThenOpensTheChosenCalculator) {
     Play("Form2", {
         {"TxtPrixCiment=800000,5 TxtPrixSable=-1 CmdOk", "+LblErrCim TxtPrixCiment= -LblErrSab TxtPrixSable=-1"},
-        {"TxtPrixCiment=800000 CmdOk", "-LblErrCim +LblErrSab TxtPrixSable="},
+        {"TxtPrixCiment=800000 TxtPrixSable=9000000,5 CmdOk", "-LblErrCim +LblErrSab TxtPrixSable="},
         {"TxtPrixSable=9000000 TxtPrixGravier=9000000,5 CmdOk", "-LblErrSab +LblErrGrav"},
-        {"TxtPrixGravier=9000000 TxtPrixTransport=-1 CmdOk", "-LblErrGrav +LblErrTrans"},
+        {"TxtPrixGravier=9000000 TxtPrixTransport=9000000,5 CmdOk", "-LblErrGrav +LblErrTrans"},
         {"TxtPrixTransport=40_le_m3 TxtPrixSable=abc CmdOk", "+LblErrTrans +LblErrSab TxtPrixSable= TxtPrixTransport=40_le_m3"},
-        {"TxtPrixSable=9000000 CmdEffacerP", "+LblErrSab +LblErrTrans TxtPrixCiment= TxtPrixSable= TxtPrixGravier= TxtPrixTransport="}});
-    Play("Form2", {{"", "-Form1"}, {"CmdOk", "-LblErrSab -LblErrTrans +Form1"}, {"Option2 CmdOk", "+Form1 +Form2 +Form3"}});
+        {"TxtPrixSable=9000000 TxtPrixTransport=9000000 CmdOk", "-LblErrSab -LblErrTrans +Form1"},
+        {"Form1.CmdRetour1 TxtPrixSable=-1 CmdOk CmdEffacerP", "-Form1 +LblErrSab TxtPrixCiment= TxtPrixSable= TxtPrixGravier= TxtPrixTransport="},
+        {"CmdOk", "-LblErrSab +Form1"}, {"Option2 CmdOk", "+Form1 +Form2 +Form3"}});
     EXPECT_EQ(Window("Form1")->pos(), QPoint(334, 225));  // (19200 - 9180) / 2, (15360 - 8625) / 2
+}
+
+// Each caption is bold or italic as its row says; each sentence of a help text starts a line,
+// and no line is wider than its label.
+TEST_F(UiTest, CaptionsInTheirFontsAndHelpTextsInTheirLines) {
+    Play("Form2", {{"CmdAideMenu Option1 CmdOk Form1.CmdAideBet Option2 CmdOk Form3.CmdAideInfoMortier", ""}});
+    for (const WindowDef* def : AllScreens())
+        for (const ControlDef& row : def->controls) {
+            const QFont font = FindControl(Window(def->name), row.name)->font();
+            EXPECT_EQ(font.bold() + 2 * font.italic(), int(row.look.style & (Bold | Italic))) << row.name;
+        }
+    for (const auto& [help, label] : {std::pair{"FormAideMenu", "LblInfoMenu"}, {"FormAideBeton", "LblAideBeton"}, {"FormAideMortier", "Label1"}}) {
+        const auto* text = Find<CaptionLabel>(Window(help), label);
+        const std::vector<int> starts = text->lineStarts();
+        QStringList lines;
+        for (std::size_t i = 0; i < starts.size(); ++i) lines << text->text().mid(starts[i], i + 1 < starts.size() ? starts[i + 1] - starts[i] : -1);
+        int sentences = 0;
+        for (const QString& line : lines) {
+            EXPECT_LE(text->fontMetrics().horizontalAdvance(line.trimmed()), text->contentsRect().width()) << label << ": " << line.toStdString();
+            sentences += line.endsWith("        ") || &line == &lines.back();  // a long run of spaces ends a sentence's last line
+        }
+        const std::map<QString, int> counts{{"LblInfoMenu", 13}, {"LblAideBeton", 28}, {"Label1", 38}};
+        EXPECT_EQ(sentences, counts.at(label)) << label;
+    }
 }
 // clang-format on
 

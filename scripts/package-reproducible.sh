@@ -9,7 +9,10 @@ set -euo pipefail
 build=${1:?usage: package-reproducible.sh BUILD_DIR}
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name=karvo_${version}_$(dpkg --print-architecture).deb
-[ -f "$build/$name" ] || { echo "package-reproducible: no $build/$name, run make package" >&2; exit 1; }
+[ -f "$build/$name" ] || {
+  echo "package-reproducible: no $build/$name, run make package" >&2
+  exit 1
+}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 first=$(realpath "$build/$name") second=$scratch/again/$name
@@ -18,10 +21,10 @@ first=$(realpath "$build/$name") second=$scratch/again/$name
 ln -s "$(cd "$(dirname "$0")/.." && pwd)" "$scratch/sources"
 # Configured as the first build (the project's options, build type, compiler and flags of its
 # cache); only the program is built, as the installation then waits for no other target.
-mapfile -t options < <(grep -E '^(KARVO_[A-Z_]+|CMAKE_BUILD_TYPE|CMAKE_CXX_COMPILER|CMAKE_[A-Z_]*FLAGS[A-Z_]*):' \
-  "$build/CMakeCache.txt" | sed 's/^/-D/')
-cmake -S "$scratch/sources" -B "$scratch/again" --no-warn-unused-cli -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
-  "${options[@]}" >/dev/null
+cached='^(KARVO_[A-Z_]+|CMAKE_BUILD_TYPE|CMAKE_CXX_COMPILER|CMAKE_[A-Z_]*FLAGS[A-Z_]*):'
+mapfile -t options < <(grep -E "$cached" "$build/CMakeCache.txt" | sed 's/^/-D/')
+cmake -S "$scratch/sources" -B "$scratch/again" --no-warn-unused-cli \
+  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${options[@]}" >/dev/null
 cmake --build "$scratch/again" -j "$(nproc)" --target karvo >/dev/null
 (cd "$scratch/again" && cpack >/dev/null)
 

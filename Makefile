@@ -57,9 +57,11 @@ screenshots: build
 package: build
 	cd $(BUILD) && cpack
 
-# Debian's and freedesktop.org's checks of that package: lintian, AppStream, desktop entry, man.
+# Debian's and freedesktop.org's checks of that package: lintian, AppStream, desktop entry, man;
+# then a second build in another folder must give the same bytes.
 package-check: package
 	bash scripts/package-check.sh $(BUILD)
+	bash scripts/package-reproducible.sh $(BUILD)
 
 # Start-up of Karvo against a bare Qt window under Xvfb: medians, ratio and peak memory.
 startup-bench: build

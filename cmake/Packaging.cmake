@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts beside the executable (the desktop entry, the icon and the
 # documents of PackageDocuments.cmake), the Debian package that CPack builds from the same
-# installation, and the test of both.
+# installation (its file times from PackageTimes.cmake), and the test of both.
 
 # Installed beside the system's Qt, the program needs no library search path of its own.
 set_target_properties(karvo PROPERTIES INSTALL_RPATH "")
@@ -34,6 +34,13 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The package's times are not the build's: PackageTimes.cmake picks them when cpack runs, from
+# the source folder's history or, as a last resort, the release day.
+execute_process(COMMAND date -u -d ${KARVO_RELEASE_DATE} +%s
+  OUTPUT_VARIABLE CPACK_KARVO_RELEASE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+  COMMAND_ERROR_IS_FATAL ANY)
+set(CPACK_KARVO_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageTimes.cmake)
 include(CPack)
 
 add_test(NAME install_layout

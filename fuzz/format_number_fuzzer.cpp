@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// FormatNumber with each of the program's patterns and both separators, on what Val reads from
-// the input and on its first 8 bytes as a double (NaN, infinities, subnormals, -0 included): the
+// Val on any text: never a NaN, blanks ignored wherever they stand, a comma ends the number, a
+// minus before a text that starts with a number negates it; ReadTyped reads a comma as a point.
+// Then FormatNumber with each of the program's patterns and both separators, on what Val reads
+// and on the input's first 8 bytes as a double (NaN, infinities, subnormals, -0 included): the
 // overflow text exactly when the value is not finite, else a number of the pattern's shape that
 // reads back as the value rounded to its places.
 #include <algorithm>
@@ -56,10 +58,32 @@ void Check(double value) {
     }
 }
 
+// The same number, zero signs included.
+bool Same(double a, double b) {
+    return a == b && std::signbit(a) == std::signbit(b);
+}
+
+void CheckVal(std::string_view text, double value) {
+    Require(!std::isnan(value), "Val never reads NaN", text);
+    std::string squeezed, pointed;
+    for (const char c : text) {
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') squeezed.push_back(c);
+        pointed.push_back(c == ',' ? '.' : c);
+    }
+    Require(Same(calc::Val(squeezed), value), "blanks are ignored", text);
+    Require(Same(calc::Val(text.substr(0, text.find(','))), value), "a comma ends it", text);
+    Require(Same(calc::ReadTyped(text), calc::Val(pointed)), "a typed comma is a point", text);
+    const std::size_t digit = squeezed.find_first_of("0123456789");
+    if (digit == 0 || (digit == 1 && squeezed[0] == '.'))
+        Require(Same(calc::Val("-" + std::string(text)), -value), "a minus negates", text);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Check(calc::Val(std::string_view(reinterpret_cast<const char*>(data), size)));
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CheckVal(text, calc::Val(text));
+    Check(calc::Val(text));
     double bits = 0;
     std::memcpy(&bits, data, std::min(size, sizeof bits));
     Check(bits);

@@ -17,7 +17,6 @@ seed() {
 }
 texts=('350' '7.25' ' 3 5 0 ' '3,5' '1e999' '-1e999' '&HFFFFFFFF' '&O777' '-0' '1.5E-3' '.5' '')
 for i in "${!texts[@]}"; do
-  seed val "$i" "${texts[$i]}"
   seed format_number "$i" "${texts[$i]}"
 done
 # Doubles as their 8 bytes: NaN, infinity, -0, the largest, the smallest subnormal.
@@ -36,7 +35,7 @@ seed calculations huge '350\n1000\n150\n1e308\n1e308\n1e308\n1e308\n5'
 seed calculations overflow '350\n1000\n150\n1e999\n-1e999\n&HFFFFFFFF\n-0\n6'
 
 mkdir -p "$build/artifacts"
-for target in val format_number calculations; do
+for target in format_number calculations; do
   mkdir -p "$build/corpus/$target"
   log=$build/$target.log
   if ! "$build/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \

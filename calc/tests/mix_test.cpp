@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <limits>
 #include <optional>
-#include <string>
 #include <utility>
 #include <variant>
 
@@ -15,22 +14,9 @@
 
 namespace {
 
-using C = calc::ConcreteMix;
 using M = calc::MortarMix;
 using enum calc::InputError;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// The worked example is shown by the concrete window's tests. A job smaller than the mixer:
-// one smaller batch, one cycle; no prices, no costs.
-TEST(CalculBeton, AJobSmallerThanTheMixerWithoutPrices) {
-    const auto mix = std::get<C>(calc::CalculBeton(350, 100, 150, {}));
-    std::string texts;
-    for (const auto field : {&C::EauTot, &C::SableTot, &C::PrixAchat, &C::Eau, &C::Ciment,
-                             &C::Sable, &C::Gravier, &C::Beton, &C::TempsTh, &C::TempsTm})
-        texts += calc::FormatNumber(mix.*field, calc::Pattern(field), ',') + " ";
-    EXPECT_EQ(texts, "19,4 73,4 0,00 19,4 28,0 50,6 58,0 100,0 0 3 ");
-    EXPECT_FALSE(mix.AvecTransport);
-}
 
 // The mortar's worked examples are shown by the mortar window's tests; here, the purchase price
 // adds the costs as shown (69.64 + 47.20 + 20, not 136.8428...), and a tiny price, which the

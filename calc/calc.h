@@ -8,6 +8,7 @@
 #include "calc/concrete.h"
 #include "calc/mortar.h"
 #include "calc/number.h"
+#include "calc/patterns.h"
 #include "calc/prices.h"
 #include "calc/ranges.h"
 #include "calc/working_time.h"

@@ -58,28 +58,6 @@ void SetCosts(ConcreteMix& mix, const MaterialPrices& prices) {
     mix.AvecTransport = prices.PrixTransport != 0;
 }
 
-constexpr auto kPatterns = std::to_array<detail::FieldPattern<ConcreteMix>>({
-    {&ConcreteMix::EauTot, "######0.0"},
-    {&ConcreteMix::CimentTot, "######0.0"},
-    {&ConcreteMix::SableTot, "#######0.0"},
-    {&ConcreteMix::GravierTot, "#######0.0"},
-    {&ConcreteMix::EauTotL, "######0.0"},
-    {&ConcreteMix::CimentTotL, "######0.0"},
-    {&ConcreteMix::SableTotL, "######0.0"},
-    {&ConcreteMix::GravierTotL, "######0.0"},
-    {&ConcreteMix::PrixDetCim, "######0.#0"},
-    {&ConcreteMix::PrixDetSab, "######0.#0"},
-    {&ConcreteMix::PrixDetGrav, "######0.#0"},
-    {&ConcreteMix::PrixAchat, "######0.#0"},
-    {&ConcreteMix::Eau, "#####0.0"},
-    {&ConcreteMix::Ciment, "#######0.0"},
-    {&ConcreteMix::Sable, "#######0.0"},
-    {&ConcreteMix::Gravier, "#######0.0"},
-    {&ConcreteMix::Beton, "#######0.0"},
-    {&ConcreteMix::TempsTh, "####0"},
-    {&ConcreteMix::TempsTm, "##0"},
-});
-
 }  // namespace
 
 std::optional<InputError> CheckBeton(double Dosage, double Volume, double Contenance) {
@@ -104,10 +82,6 @@ std::variant<ConcreteMix, InputError> CalculBeton(double Dosage, double Volume, 
     mix.TempsTh = time.hours;
     mix.TempsTm = time.minutes;
     return mix;
-}
-
-std::string_view Pattern(double ConcreteMix::*field) {
-    return detail::FindPattern(kPatterns, field);
 }
 
 }  // namespace calc

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <variant>
 
+#include "calc/patterns.h"
 #include "calc/prices.h"
 
 namespace calc {
@@ -26,7 +27,31 @@ std::optional<InputError> CheckBeton(double Dosage, double Volume, double Conten
 std::variant<ConcreteMix, InputError> CalculBeton(double Dosage, double Volume, double Contenance,
                                                   const MaterialPrices& prices);
 
-// The format pattern with which a field is shown.
-std::string_view Pattern(double ConcreteMix::*field);
+// The format pattern with which each field is shown.
+inline constexpr auto kConcretePatterns = std::to_array<FieldPattern<ConcreteMix>>({
+    {&ConcreteMix::EauTot, "######0.0"},
+    {&ConcreteMix::CimentTot, "######0.0"},
+    {&ConcreteMix::SableTot, "#######0.0"},
+    {&ConcreteMix::GravierTot, "#######0.0"},
+    {&ConcreteMix::EauTotL, "######0.0"},
+    {&ConcreteMix::CimentTotL, "######0.0"},
+    {&ConcreteMix::SableTotL, "######0.0"},
+    {&ConcreteMix::GravierTotL, "######0.0"},
+    {&ConcreteMix::PrixDetCim, "######0.#0"},
+    {&ConcreteMix::PrixDetSab, "######0.#0"},
+    {&ConcreteMix::PrixDetGrav, "######0.#0"},
+    {&ConcreteMix::PrixAchat, "######0.#0"},
+    {&ConcreteMix::Eau, "#####0.0"},
+    {&ConcreteMix::Ciment, "#######0.0"},
+    {&ConcreteMix::Sable, "#######0.0"},
+    {&ConcreteMix::Gravier, "#######0.0"},
+    {&ConcreteMix::Beton, "#######0.0"},
+    {&ConcreteMix::TempsTh, "####0"},
+    {&ConcreteMix::TempsTm, "##0"},
+});
+
+constexpr std::string_view Pattern(double ConcreteMix::*field) {
+    return FindPattern(kConcretePatterns, field);
+}
 
 }  // namespace calc

@@ -14,24 +14,6 @@ namespace calc {
 
 namespace {
 
-constexpr auto kPatterns = std::to_array<detail::FieldPattern<MortarMix>>({
-    {&MortarMix::Eau, "######0.0"},
-    {&MortarMix::Ciment, "######0.0"},
-    {&MortarMix::Sable, "######0.0"},
-    {&MortarMix::Mortier, "######0.0"},
-    {&MortarMix::CimentTot, "######0.0"},
-    {&MortarMix::SableTot, "######0.0"},
-    {&MortarMix::CimentTotL, "######0.0"},
-    {&MortarMix::SableTotL, "######0.0"},
-    {&MortarMix::EauTotL, "######0.0"},
-    {&MortarMix::EauTot, "######0.0"},
-    {&MortarMix::PrixDetCim, "######0.#0"},
-    {&MortarMix::PrixDetSab, "######0.#0"},
-    {&MortarMix::PrixAchat, "######0.#0"},
-    {&MortarMix::TempsTh, "####0"},
-    {&MortarMix::TempsTm, "##0"},
-});
-
 // The number read back from the text of x shown with the field's pattern. A value that
 // cannot be shown keeps its value, so that it still shows as an overflow downstream.
 double Shown(double x, double MortarMix::*field) {
@@ -106,10 +88,6 @@ std::variant<MortarMix, InputError> CalculMortier(double Dosage, double Volume, 
     mix.TempsTh = time.hours;
     mix.TempsTm = time.minutes;
     return mix;
-}
-
-std::string_view Pattern(double MortarMix::*field) {
-    return detail::FindPattern(kPatterns, field);
 }
 
 }  // namespace calc

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <variant>
 
+#include "calc/patterns.h"
 #include "calc/prices.h"
 #include "calc/ranges.h"
 
@@ -29,7 +30,27 @@ std::variant<MortarMix, InputError> CalculMortier(double Dosage, double Volume, 
                                                   const DosageRange& range,
                                                   const MaterialPrices& prices);
 
-// The format pattern with which a field is shown.
-std::string_view Pattern(double MortarMix::*field);
+// The format pattern with which each field is shown.
+inline constexpr auto kMortarPatterns = std::to_array<FieldPattern<MortarMix>>({
+    {&MortarMix::Eau, "######0.0"},
+    {&MortarMix::Ciment, "######0.0"},
+    {&MortarMix::Sable, "######0.0"},
+    {&MortarMix::Mortier, "######0.0"},
+    {&MortarMix::CimentTot, "######0.0"},
+    {&MortarMix::SableTot, "######0.0"},
+    {&MortarMix::CimentTotL, "######0.0"},
+    {&MortarMix::SableTotL, "######0.0"},
+    {&MortarMix::EauTotL, "######0.0"},
+    {&MortarMix::EauTot, "######0.0"},
+    {&MortarMix::PrixDetCim, "######0.#0"},
+    {&MortarMix::PrixDetSab, "######0.#0"},
+    {&MortarMix::PrixAchat, "######0.#0"},
+    {&MortarMix::TempsTh, "####0"},
+    {&MortarMix::TempsTm, "##0"},
+});
+
+constexpr std::string_view Pattern(double MortarMix::*field) {
+    return FindPattern(kMortarPatterns, field);
+}
 
 }  // namespace calc

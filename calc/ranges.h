@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The four mortar dosage ranges of use, in the order of their option buttons.
+// The four mortar dosage ranges of use, in the order the mortar window offers them.
 #pragma once
 
 #include <array>
@@ -8,13 +8,20 @@
 namespace calc {
 
 struct DosageRange {
-    double lower;                  // kg/m3, included
-    double upper;                  // kg/m3, included
-    std::string_view caption;      // shown by the range label while selected
-    std::string_view option;       // option button that selects it
-    std::string_view description;  // label beside the option button
+    double lower;              // kg/m3, included
+    double upper;              // kg/m3, included
+    std::string_view caption;  // shown by the range label while selected
 };
 
-const std::array<DosageRange, 4>& DosageRanges();
+inline constexpr std::array<DosageRange, 4> kDosageRanges{{
+    {300, 350, "entre 300 et 350 Kg/m3"},
+    {400, 450, "entre 400 et 450 Kg/m3"},
+    {550, 600, "entre 550 et 600 Kg/m3"},
+    {700, 900, "entre 700 et 900 Kg/m3"},
+}};
+
+constexpr const std::array<DosageRange, 4>& DosageRanges() {
+    return kDosageRanges;
+}
 
 }  // namespace calc

@@ -42,8 +42,8 @@ void HideResultsOnEdit(QWidget* window, const WindowDef& def, std::function<void
 }
 
 void EmptyInOrder(QWidget* window, const WindowDef& def) {
-    for (const ControlDef* row : RowsInOrder(def, &ControlDef::clear)) {
-        QWidget* control = FindControl(window, row->name);
+    for (const char* name : def.clearOrder) {
+        QWidget* control = FindControl(window, name);
         if (auto* box = qobject_cast<QLineEdit*>(control))
             box->clear();
         else
@@ -51,7 +51,7 @@ void EmptyInOrder(QWidget* window, const WindowDef& def) {
     }
 }
 
-void EmptyBoxes(QWidget* window, const WindowDef& def, unsigned flag) {
+void EmptyBoxes(QWidget* window, const WindowDef& def, RowFlag flag) {
     for (const ControlDef* row : RowsWith(def, flag)) Find<QLineEdit>(window, row->name)->clear();
 }
 

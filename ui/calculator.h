@@ -61,10 +61,10 @@ void WriteResults(QWidget* window, const WindowDef& def, const Mix& mix) {
                 ->setText(ShowNumber(mix.**field, calc::Pattern(*field)));
 }
 
-// Empties the boxes and hides the labels that "X" empties, in the order of their rows.
+// Empties the boxes and hides the labels that "X" empties, in the window's order.
 void EmptyInOrder(QWidget* window, const WindowDef& def);
 
 // Empties the text boxes whose rows have the flag.
-void EmptyBoxes(QWidget* window, const WindowDef& def, unsigned flag);
+void EmptyBoxes(QWidget* window, const WindowDef& def, RowFlag flag);
 
 }  // namespace ui

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "ui/screen.h"
+#include "ui/text_part.h"
 
 namespace ui {
 

@@ -19,20 +19,9 @@ class Form1 : public QWidget {
   public:
     explicit Form1(PriceSource prices);
 
-    void CmdCalcul_Click();
-    void CmdEffacer_Click();
-    void CmdInfo_Click();
-    void CmdQuitterInfo_Click();
-    void CmdRetour1_Click();
-    void CmdAideBet_Click();
-    void CmdImprimer_Click();
-
     // Opened by the menu's "OK": centred, shown, results hidden.
     void OpenFromMenu();
     void SetResultAreaVisible(bool visible);
-
-    // 1 while the information note is shown, 0 otherwise.
-    int InfoNoteShown = 0;
 
   signals:
     void MenuRequested();
@@ -42,6 +31,16 @@ class Form1 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void CmdCalcul_Click();
+    void CmdEffacer_Click();
+    void CmdInfo_Click();
+    void CmdQuitterInfo_Click();
+    void CmdRetour1_Click();
+    void CmdAideBet_Click();
+    void CmdImprimer_Click();
+
+    // 1 while the information note is shown, 0 otherwise.
+    int InfoNoteShown = 0;
     PriceSource prices_;
     QLineEdit* TxtDosage = nullptr;
     QLineEdit* TxtVolume = nullptr;

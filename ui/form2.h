@@ -22,18 +22,7 @@ class Form2 : public QWidget {
   public:
     Form2();
 
-    void CmdOk_Click();
-    void CmdEffacerP_Click();
-    void CmdAideMenu_Click();
-    void CmdQuitter_Click();
-
-    // The prices as the four boxes hold them now; an empty box reads 0, a text that is not a
-    // number NaN, which the checks refuse.
-    calc::MaterialPrices ReadPrices() const;
-    // The checks of "OK", in order: the first price out of range shows its label and is
-    // emptied; the labels of the prices accepted before it are hidden.
-    bool CheckPrices();
-    // The same checks for a calculator; a refused price brings the menu to the front.
+    // The checks of "OK" for a calculator; a refused price brings the menu to the front.
     std::optional<calc::MaterialPrices> CheckedPrices();
 
     // Start-up: the error labels and the monogram letters disappear.
@@ -59,6 +48,16 @@ class Form2 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void CmdOk_Click();
+    void CmdEffacerP_Click();
+    void CmdAideMenu_Click();
+    void CmdQuitter_Click();
+    // The prices as the four boxes hold them now; an empty box reads 0, a text that is not a
+    // number NaN, which the checks refuse.
+    calc::MaterialPrices ReadPrices() const;
+    // The checks of "OK", in order: the first price out of range shows its label and is
+    // emptied; the labels of the prices accepted before it are hidden.
+    bool CheckPrices();
     void ExitStep(int step);
 
     std::array<QLineEdit*, 4> priceBoxes_{};  // in the order of calc::Price

@@ -36,8 +36,9 @@ Form3::Form3(PriceSource prices) : prices_(std::move(prices)) {
     OnClick(this, "CmdRetour2", &Form3::CmdRetour2_Click);
     OnClick(this, "CmdAideInfoMortier", &Form3::CmdAideInfoMortier_Click);
     OnClick(this, "CmdImprimer2", &Form3::CmdImprimer2_Click);
-    for (const calc::DosageRange& range : calc::DosageRanges()) {
-        auto* option = Find<QRadioButton>(this, range.option.data());
+    for (std::size_t i = 0; i < calc::kDosageRanges.size(); ++i) {
+        const calc::DosageRange& range = calc::kDosageRanges[i];
+        auto* option = Find<QRadioButton>(this, Form3RangeOptions()[i]);
         // The option has no caption: a screen reader says the range it selects.
         option->setAccessibleName(CaptionOf(range));
         connect(option, &QRadioButton::toggled, this, [this, &range](bool checked) {
@@ -53,9 +54,10 @@ void Form3::SetResultAreaVisible(bool visible) {
 }
 
 const calc::DosageRange& Form3::SelectedRange() const {
-    for (const calc::DosageRange& range : calc::DosageRanges())
-        if (Find<QRadioButton>(this, range.option.data())->isChecked()) return range;
-    return calc::DosageRanges().front();  // the option group always has one selected
+    for (std::size_t i = 0; i < calc::kDosageRanges.size(); ++i)
+        if (Find<QRadioButton>(this, Form3RangeOptions()[i])->isChecked())
+            return calc::kDosageRanges[i];
+    return calc::kDosageRanges.front();  // the option group always has one selected
 }
 
 void Form3::ShowRange(const calc::DosageRange& range, Rgb colour) {

@@ -20,13 +20,6 @@ class Form3 : public QWidget {
   public:
     explicit Form3(PriceSource prices);
 
-    void CmdCalcul2_Click();
-    void CmdEffacer2_Click();
-    void CmdRetour2_Click();
-    void CmdAideInfoMortier_Click();
-    void CmdImprimer2_Click();
-    void OptDose_Click(const calc::DosageRange& range);
-
     // Opened by the menu's "OK": centred, shown, results hidden, the selected range's caption.
     void OpenFromMenu();
     void SetResultAreaVisible(bool visible);
@@ -39,6 +32,12 @@ class Form3 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void CmdCalcul2_Click();
+    void CmdEffacer2_Click();
+    void CmdRetour2_Click();
+    void CmdAideInfoMortier_Click();
+    void CmdImprimer2_Click();
+    void OptDose_Click(const calc::DosageRange& range);
     const calc::DosageRange& SelectedRange() const;
     void ShowRange(const calc::DosageRange& range, Rgb colour);
     void Refuse();

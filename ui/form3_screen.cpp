@@ -1,13 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Table of the mortar window: one row per control with its kind, text, geometry in twips,
-// look, state when the window is created, groups, print role, focus order, place among what
-// "X" and a range choice empty, the result it shows and what a screen reader calls it.
+// Table of the mortar window: one row per control with its kind, text, place in twips, look,
+// state when the window is created, groups, print role, the result it shows and what a screen
+// reader calls it; then the window's focus order, what "X" and a range choice empty, and the
+// option of each dosage range, checked as they compile.
 #include "ui/screens.h"
 
 namespace ui {
 namespace {
 
+using Mix = calc::MortarMix;
+
+using enum Kind;
+
 // clang-format off
+constexpr Look kQuantityBox{.back = 0xC0FFC0, .points = 14.25, .style = Bold};  // a box of quantities
+constexpr Look kCaption{.fore = kGreen, .back = kBlack};  // a caption of the screen scheme, in the window's font
+constexpr Look kCaptionBold{.fore = kGreen, .back = kBlack, .points = 12, .style = Bold};
+constexpr Look kRangeOption{.fore = kWhite, .back = 0x004000, .points = 9.75, .style = Bold};  // a range's option button
+constexpr Look kUse{.back = 0xC0FFC0, .points = 11.25, .style = Bold | Italic};  // a range and its uses
+constexpr Look kRule{.fore = kGreen};  // a rule of the screen scheme
+constexpr Look kCostBox{.back = 0xFFFF80, .points = 14.25, .style = Bold};  // a box of costs
+constexpr Look kTimeBox{.fore = kGreen, .back = kBlack, .points = 15.75, .style = Bold};  // a box of the working time
+constexpr Look kHeading{.fore = kWhite, .back = kBlack, .points = 11.25, .style = Bold};  // a heading of the results
+constexpr Look kRefusal{.fore = kRed, .back = kBlack, .points = 12, .style = Bold};  // a refused input
+
 constexpr TextPart kRange1[] = {
     {"    Dosage    300 à 350 Kg/m3        Liaison des agglos ou des briques", 95},
     {"Crépissages talochés", 0},
@@ -29,85 +45,116 @@ constexpr TextPart kRange4[] = {
 };
 
 constexpr ControlDef kControls[] = {
-    {Kind::Label, "Label1", kRange1, 120, 240, 9255, 615, {kDefault, 0xC0FFC0, 11.25, Bold|Italic}, 0, Print::Paper},
-    {Kind::Frame, "Frame1", "", 8640, 360, 615, 2535, {kDefault, 0x004000, 0, 0}, Above, Print::PaperBack, 0, 0, {}, {.name = "Plage de dosage"}},
-    {Kind::Option, "OptDose1", "", 120, 0, 255, 465, {0xFFFFFF, 0x004000, 9.75, Bold}, InFrame|Selected, Print::Paper, 12, 0, {}, {.describedBy = "Label1"}},
-    {Kind::Option, "OptDose2", "", 120, 720, 255, 495, {0xFFFFFF, 0x004000, 9.75, Bold}, InFrame, Print::Paper, 13, 0, {}, {.describedBy = "Label2"}},
-    {Kind::Option, "OptDose3", "", 120, 1440, 255, 375, {0xFFFFFF, 0x004000, 9.75, Bold}, InFrame, Print::Paper, 14, 0, {}, {.describedBy = "Label3"}},
-    {Kind::Option, "OptDose4", "", 120, 2040, 255, 495, {0xFFFFFF, 0x004000, 9.75, Bold}, InFrame, Print::Paper, 15, 0, {}, {.describedBy = "Label4"}},
-    {Kind::Label, "Label2", kRange2, 120, 960, 9255, 615, {kDefault, 0xC0FFC0, 11.25, Bold|Italic}, 0, Print::Paper},
-    {Kind::Label, "Label3", kRange3, 120, 1680, 9255, 615, {kDefault, 0xC0FFC0, 11.25, Bold|Italic}, 0, Print::Paper},
-    {Kind::Label, "Label4", kRange4, 120, 2400, 9255, 615, {kDefault, 0xC0FFC0, 11.25, Bold|Italic}, 0, Print::Paper},
-    {Kind::Label, "LblMauvaisDos2", "Mauvais dosage", 120, 3360, 2175, 375, {0xFFFFFF, 0xFF0000, 12, Bold|Centred}, Hidden|Above|Alert},
-    {Kind::Label, "Label5", "Dosage du mortier", 120, 3360, 2175, 375, {0x00FF00, 0x000000, 12, Bold}, 0, Print::Paper},
-    {Kind::Label, "LblPlageDosage", "", 3000, 3360, 2895, 495, {0x00FF00, 0x000000, 12, Bold}, 0, Print::Paper},
-    {Kind::TextBox, "TxtDosage2", "", 8280, 3360, 1095, 405, {0x0000FF, 0xFFFFFF, 14.25, Bold}, Input, Print::Kept, 1, 1, {}, {.captions = {"Label5"}}},
-    {Kind::Label, "Label6", "Volume du mortier à mettre en place", 120, 3960, 3975, 375, {0x00FF00, 0x000000, 0, 0}, 0, Print::Paper},
-    {Kind::Label, "Label14", "en litres", 4680, 3960, 1095, 375, {0x00FF00, 0x000000, 12, Bold}, 0, Print::Paper},
-    {Kind::Label, "LblErrVolBet2", "De 0 à 100000", 6000, 3960, 1815, 375, {0xFF0000, 0x000000, 12, Bold}, Hidden|Alert, Print::Paper, 0, 0, {}, {.captions = {"Label6"}}},
-    {Kind::TextBox, "TxtVolMortier", "", 8280, 3960, 1095, 405, {kDefault, 0xFFFFFF, 14.25, Bold}, Input, Print::Kept, 2, 2, {}, {.captions = {"Label6"}}},
-    {Kind::Label, "Label12", "Contenance de la bétonnière", 120, 4560, 3255, 255, {0x00FF00, 0x000000, 0, 0}, 0, Print::Paper},
-    {Kind::Label, "Label15", "en litres", 4680, 4560, 1095, 375, {0x00FF00, 0x000000, 12, Bold}, 0, Print::Paper},
-    {Kind::Label, "LblErrCont2", "De 0 à 10000", 6000, 4560, 1695, 375, {0xFF0000, 0x000000, 12, Bold}, Hidden|Alert, Print::Paper, 0, 0, {}, {.captions = {"Label12"}}},
-    {Kind::TextBox, "TxtContenance2", "", 8280, 4560, 1095, 405, {kDefault, kDefault, 14.25, Bold}, Input, Print::Kept, 21, 3, {}, {.captions = {"Label12"}}},
-    {Kind::Label, "Label8", "Qtés totales  à fournir", 120, 5280, 1335, 495, {0xFFFFFF, 0x000000, 11.25, Bold}, ResultArea, Print::Paper},
-    {Kind::Label, "Label16", "Qtés dans    bétonnière", 6840, 5280, 1335, 495, {0xFFFFFF, 0x000000, 11.25, Bold}, ResultArea, Print::Paper},
-    {Kind::Label, "Label7", "Litres", 1680, 5520, 735, 375, {0x00FF00, 0x000000, 12, Bold}, ResultArea, Print::Paper},
-    {Kind::Label, "Label11", "Kg", 3360, 5520, 375, 375, {0x00FF00, 0x000000, 12, Bold}, ResultArea, Print::Paper},
-    {Kind::Label, "LblPrixDetail3", "Prix", 5160, 5520, 735, 375, {0xFFFFFF, 0x000000, 14.25, Bold}, ResultArea, Print::Paper},
-    {Kind::Label, "Label21", "Litres", 8520, 5520, 735, 375, {0x00FF00, 0x000000, 12, Bold}, ResultArea, Print::Paper},
-    {Kind::TextBox, "TxtEauTotL3", "", 1320, 6000, 1335, 405, {kDefault, 0xC0FFC0, 14.25, Bold}, ResultArea, Print::Kept, 16, 0, &calc::MortarMix::EauTotL, {.captions = {"Lbl12", "Label7"}}},
-    {Kind::TextBox, "TxtEauTot3", "", 2760, 6000, 1335, 450, {kDefault, 0xC0FFC0, 14.25, Bold}, ResultArea, Print::Kept, 17, 0, &calc::MortarMix::EauTot, {.captions = {"Lbl12", "Label11"}}},
-    {Kind::TextBox, "TxtEau3", "", 8280, 6000, 1095, 405, {kDefault, 0xC0FFC0, 14.25, Bold}, ResultArea, Print::Kept, 22, 0, &calc::MortarMix::Eau, {.captions = {"Label17", "Label21", "Label16"}}},
-    {Kind::Label, "Lbl12", "Eau  MINI", 120, 6120, 1095, 255, {0x00FF00, 0x000000, 0, 0}, ResultArea, Print::Paper},
-    {Kind::Label, "Label17", "  Eau  MINI", 6720, 6120, 1215, 375, {0x00FF00, 0x000000, 0, 0}, ResultArea, Print::Paper},
-    {Kind::TextBox, "TxtVolCiment2", "", 1320, 6600, 1335, 390, {kDefault, 0xC0FFC0, 14.25, Bold}, ResultArea|EmptiedByRefusal, Print::Kept, 9, 6, &calc::MortarMix::CimentTotL, {.captions = {"Label9", "Label7"}}},
-    {Kind::TextBox, "TxtPoidsCiment2", "", 2760, 6600, 1335, 390, {kDefault, 0xC0FFC0, 14.25, Bold}, ResultArea|EmptiedByRefusal, Print::Kept, 7, 4, &calc::MortarMix::CimentTot, {.captions = {"Label9", "Label11"}}},
-    {Kind::TextBox, "TxtPrixDetCim3", "", 4320, 6600, 2175, 405, {kDefault, 0xFFFF80, 14.25, Bold}, ResultArea, Print::Kept, 18, 0, &calc::MortarMix::PrixDetCim, {.captions = {"Label9", "LblPrixDetail3"}}},
-    {Kind::TextBox, "TxtCiment3", "", 8280, 6600, 1095, 405, {kDefault, 0xC0FFC0, 14.25, Bold}, ResultArea, Print::Kept, 23, 0, &calc::MortarMix::Ciment, {.captions = {"Label18", "Label21", "Label16"}}},
-    {Kind::Label, "Label9", "Ciment", 120, 6720, 855, 255, {0x00FF00, 0x000000, 0, 0}, ResultArea, Print::Paper},
-    {Kind::Label, "Label18", "  Ciment", 6720, 6720, 855, 375, {0x00FF00, 0x000000, 11.25, 0}, ResultArea, Print::Paper},
-    {Kind::TextBox, "TxtVolSable2", "", 1320, 7200, 1335, 390, {kDefault, 0xC0FFC0, 14.25, Bold}, ResultArea|EmptiedByRefusal, Print::Kept, 10, 7, &calc::MortarMix::SableTotL, {.captions = {"Label10", "Label7"}}},
-    {Kind::TextBox, "TxtPoidsSable2", "", 2760, 7200, 1335, 390, {kDefault, 0xC0FFC0, 14.25, Bold}, ResultArea|EmptiedByRefusal, Print::Kept, 8, 5, &calc::MortarMix::SableTot, {.captions = {"Label10", "Label11"}}},
-    {Kind::TextBox, "TxtPrixDetSab3", "", 4320, 7200, 2175, 405, {kDefault, 0xFFFF80, 14.25, Bold}, ResultArea, Print::Kept, 19, 0, &calc::MortarMix::PrixDetSab, {.captions = {"Label10", "LblPrixDetail3"}}},
-    {Kind::TextBox, "TxtSable3", "", 8280, 7200, 1095, 405, {kDefault, 0xC0FFC0, 14.25, Bold}, ResultArea, Print::Kept, 24, 0, &calc::MortarMix::Sable, {.captions = {"Label19", "Label21", "Label16"}}},
-    {Kind::Label, "Label10", "Sable", 120, 7320, 615, 255, {0x00FF00, 0x000000, 0, 0}, ResultArea, Print::Paper},
-    {Kind::Label, "Label19", "  Sable", 6720, 7320, 735, 375, {0x00FF00, 0x000000, 0, 0}, ResultArea, Print::Paper},
-    {Kind::Label, "Label20", "  Mortier      en place", 6720, 7920, 1095, 615, {0xFFFFFF, 0x000000, 12, Bold}, ResultArea, Print::Paper},
-    {Kind::TextBox, "TxtPrixAchat3", "", 4200, 8040, 2295, 450, {kDefault, 0xFFFF00, 14.25, Bold}, ResultArea, Print::Kept, 20, 0, &calc::MortarMix::PrixAchat, {.captions = {"Lab12"}}},
-    {Kind::TextBox, "TxtMortier", "", 8280, 8040, 1095, 390, {kDefault, kDefault, 14.25, Bold}, ResultArea, Print::Kept, 25, 0, &calc::MortarMix::Mortier, {.captions = {"Label20", "Label21", "Label16"}}},
-    {Kind::Label, "Lab12", "Prix d'achat total", 120, 8160, 1815, 375, {0xFFFFFF, 0x000000, 11.25, Bold}, ResultArea, Print::Paper},
-    {Kind::Label, "Lab13", "avec le transport", 2160, 8160, 1815, 375, {0x00FF00, 0x000000, 11.25, Bold}, ResultArea, Print::Paper},
-    {Kind::Button, "CmdRetour2", "RETOUR", 120, 8760, 1335, 375, {kDefault, 0xFFC080, 12, Bold}, 0, Print::Hidden, 3},
-    {Kind::Button, "CmdEffacer2", "X", 1680, 8760, 495, 375, {kDefault, 0xFFC080, 14.25, Bold}, 0, Print::Hidden, 4, 0, {}, {.name = "Effacer les données"}},
-    {Kind::Button, "CmdAideInfoMortier", "INFOS", 4800, 8760, 975, 375, {kDefault, 0x80FFFF, 12, Bold}, 0, Print::Hidden, 11},
-    {Kind::Button, "CmdImprimer2", "IMPRIMER", 6000, 8760, 1575, 375, {kDefault, 0x80FF80, 12, Bold}, ResultArea, Print::Hidden, 5},
-    {Kind::Button, "CmdCalcul2", "CALCULS", 7800, 8760, 1575, 375, {kDefault, 0x80FF80, 12, Bold}, 0, Print::Hidden, 6},
-    {Kind::TextBox, "TxtTempsTh3", "", 1560, 9360, 615, 495, {0x00FF00, 0x000000, 15.75, Bold}, ResultArea, Print::Paper, 26, 0, &calc::MortarMix::TempsTh, {.captions = {"Label22", "Label23"}}},
-    {Kind::TextBox, "TxtTempsTm3", "", 2520, 9360, 495, 495, {0x00FF00, 0x000000, 15.75, Bold}, ResultArea, Print::Paper, 27, 0, &calc::MortarMix::TempsTm, {.captions = {"Label22", "Label24"}}},
-    {Kind::Label, "Label22", "Temps total :", 0, 9480, 1575, 255, {0x00FF00, 0x000000, 11.25, Centred}, ResultArea, Print::Paper},
-    {Kind::Label, "Label23", "h", 2280, 9480, 255, 375, {0x00FF00, 0x000000, 11.25, 0}, ResultArea, Print::Paper},
-    {Kind::Label, "Label24", "mn", 3120, 9480, 375, 375, {0x00FF00, 0x000000, 11.25, 0}, ResultArea, Print::Paper},
-    {Kind::Label, "Label25", "Temps d'une gachée : environ   3 mn", 5400, 9480, 3975, 375, {0x00FF00, 0x000000, 11.25, Bold|Italic}, ResultArea, Print::Paper},
-    {Kind::Line, "Line1", "", 120, 5160, 9480, 5160, {0x00FF00, kDefault, 0, 0}, ResultArea},
-    {Kind::Line, "Line2", "", 4200, 5160, 4200, 7800, {0x00FF00, kDefault, 0, 0}, ResultArea},
-    {Kind::Line, "Line4", "", 6600, 5160, 6600, 8640, {0x00FF00, kDefault, 0, 0}, ResultArea},
-    {Kind::Line, "Line5", "", 120, 7800, 6600, 7800, {0x00FF00, kDefault, 0, 0}, ResultArea},
-    {Kind::Line, "Line3", "", 120, 8640, 9480, 8640, {0x00FF00, kDefault, 0, 0}, 0},
-    {Kind::Line, "Line6", "", 120, 9240, 9480, 9240, {0x00FF00, kDefault, 0, 0}, 0, Print::Hidden},
+    {.kind = Label, .name = "Label1", .text = kRange1, .at = {120, 240, 9255, 615}, .look = kUse, .print = Print::Paper},
+    {.kind = Frame, .name = "Frame1", .at = {8640, 360, 615, 2535}, .look = {.back = 0x004000}, .flags = Above, .print = Print::PaperBack, .speech = {.name = "Plage de dosage"}},
+    {.kind = Option, .name = "OptDose1", .at = {120, 0, 255, 465}, .look = kRangeOption, .flags = InFrame | Selected, .print = Print::Paper, .speech = {.describedBy = "Label1"}},
+    {.kind = Option, .name = "OptDose2", .at = {120, 720, 255, 495}, .look = kRangeOption, .flags = InFrame, .print = Print::Paper, .speech = {.describedBy = "Label2"}},
+    {.kind = Option, .name = "OptDose3", .at = {120, 1440, 255, 375}, .look = kRangeOption, .flags = InFrame, .print = Print::Paper, .speech = {.describedBy = "Label3"}},
+    {.kind = Option, .name = "OptDose4", .at = {120, 2040, 255, 495}, .look = kRangeOption, .flags = InFrame, .print = Print::Paper, .speech = {.describedBy = "Label4"}},
+    {.kind = Label, .name = "Label2", .text = kRange2, .at = {120, 960, 9255, 615}, .look = kUse, .print = Print::Paper},
+    {.kind = Label, .name = "Label3", .text = kRange3, .at = {120, 1680, 9255, 615}, .look = kUse, .print = Print::Paper},
+    {.kind = Label, .name = "Label4", .text = kRange4, .at = {120, 2400, 9255, 615}, .look = kUse, .print = Print::Paper},
+    {.kind = Label, .name = "LblMauvaisDos2", .text = "Mauvais dosage", .at = {120, 3360, 2175, 375}, .look = {.fore = kWhite, .back = kRed, .points = 12, .style = Bold | Centred}, .flags = Hidden | Above | Alert},
+    {.kind = Label, .name = "Label5", .text = "Dosage du mortier", .at = {120, 3360, 2175, 375}, .look = kCaptionBold, .print = Print::Paper},
+    {.kind = Label, .name = "LblPlageDosage", .at = {3000, 3360, 2895, 495}, .look = kCaptionBold, .print = Print::Paper},
+    {.kind = TextBox, .name = "TxtDosage2", .at = {8280, 3360, 1095, 405}, .look = {.fore = 0x0000FF, .back = kWhite, .points = 14.25, .style = Bold}, .flags = Input, .speech = {.captions = {"Label5"}}},
+    {.kind = Label, .name = "Label6", .text = "Volume du mortier à mettre en place", .at = {120, 3960, 3975, 375}, .look = kCaption, .print = Print::Paper},
+    {.kind = Label, .name = "Label14", .text = "en litres", .at = {4680, 3960, 1095, 375}, .look = kCaptionBold, .print = Print::Paper},
+    {.kind = Label, .name = "LblErrVolBet2", .text = "De 0 à 100000", .at = {6000, 3960, 1815, 375}, .look = kRefusal, .flags = Hidden | Alert, .print = Print::Paper, .speech = {.captions = {"Label6"}}},
+    {.kind = TextBox, .name = "TxtVolMortier", .at = {8280, 3960, 1095, 405}, .look = {.back = kWhite, .points = 14.25, .style = Bold}, .flags = Input, .speech = {.captions = {"Label6"}}},
+    {.kind = Label, .name = "Label12", .text = "Contenance de la bétonnière", .at = {120, 4560, 3255, 255}, .look = kCaption, .print = Print::Paper},
+    {.kind = Label, .name = "Label15", .text = "en litres", .at = {4680, 4560, 1095, 375}, .look = kCaptionBold, .print = Print::Paper},
+    {.kind = Label, .name = "LblErrCont2", .text = "De 0 à 10000", .at = {6000, 4560, 1695, 375}, .look = kRefusal, .flags = Hidden | Alert, .print = Print::Paper, .speech = {.captions = {"Label12"}}},
+    {.kind = TextBox, .name = "TxtContenance2", .at = {8280, 4560, 1095, 405}, .look = {.points = 14.25, .style = Bold}, .flags = Input, .speech = {.captions = {"Label12"}}},
+    {.kind = Label, .name = "Label8", .text = "Qtés totales  à fournir", .at = {120, 5280, 1335, 495}, .look = kHeading, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Label, .name = "Label16", .text = "Qtés dans    bétonnière", .at = {6840, 5280, 1335, 495}, .look = kHeading, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Label, .name = "Label7", .text = "Litres", .at = {1680, 5520, 735, 375}, .look = kCaptionBold, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Label, .name = "Label11", .text = "Kg", .at = {3360, 5520, 375, 375}, .look = kCaptionBold, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Label, .name = "LblPrixDetail3", .text = "Prix", .at = {5160, 5520, 735, 375}, .look = {.fore = kWhite, .back = kBlack, .points = 14.25, .style = Bold}, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Label, .name = "Label21", .text = "Litres", .at = {8520, 5520, 735, 375}, .look = kCaptionBold, .flags = ResultArea, .print = Print::Paper},
+    {.kind = TextBox, .name = "TxtEauTotL3", .at = {1320, 6000, 1335, 405}, .look = kQuantityBox, .flags = ResultArea, .field = &Mix::EauTotL, .speech = {.captions = {"Lbl12", "Label7"}}},
+    {.kind = TextBox, .name = "TxtEauTot3", .at = {2760, 6000, 1335, 450}, .look = kQuantityBox, .flags = ResultArea, .field = &Mix::EauTot, .speech = {.captions = {"Lbl12", "Label11"}}},
+    {.kind = TextBox, .name = "TxtEau3", .at = {8280, 6000, 1095, 405}, .look = kQuantityBox, .flags = ResultArea, .field = &Mix::Eau, .speech = {.captions = {"Label17", "Label21", "Label16"}}},
+    {.kind = Label, .name = "Lbl12", .text = "Eau  MINI", .at = {120, 6120, 1095, 255}, .look = kCaption, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Label, .name = "Label17", .text = "  Eau  MINI", .at = {6720, 6120, 1215, 375}, .look = kCaption, .flags = ResultArea, .print = Print::Paper},
+    {.kind = TextBox, .name = "TxtVolCiment2", .at = {1320, 6600, 1335, 390}, .look = kQuantityBox, .flags = ResultArea | EmptiedByRefusal, .field = &Mix::CimentTotL, .speech = {.captions = {"Label9", "Label7"}}},
+    {.kind = TextBox, .name = "TxtPoidsCiment2", .at = {2760, 6600, 1335, 390}, .look = kQuantityBox, .flags = ResultArea | EmptiedByRefusal, .field = &Mix::CimentTot, .speech = {.captions = {"Label9", "Label11"}}},
+    {.kind = TextBox, .name = "TxtPrixDetCim3", .at = {4320, 6600, 2175, 405}, .look = kCostBox, .flags = ResultArea, .field = &Mix::PrixDetCim, .speech = {.captions = {"Label9", "LblPrixDetail3"}}},
+    {.kind = TextBox, .name = "TxtCiment3", .at = {8280, 6600, 1095, 405}, .look = kQuantityBox, .flags = ResultArea, .field = &Mix::Ciment, .speech = {.captions = {"Label18", "Label21", "Label16"}}},
+    {.kind = Label, .name = "Label9", .text = "Ciment", .at = {120, 6720, 855, 255}, .look = kCaption, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Label, .name = "Label18", .text = "  Ciment", .at = {6720, 6720, 855, 375}, .look = {.fore = kGreen, .back = kBlack, .points = 11.25}, .flags = ResultArea, .print = Print::Paper},
+    {.kind = TextBox, .name = "TxtVolSable2", .at = {1320, 7200, 1335, 390}, .look = kQuantityBox, .flags = ResultArea | EmptiedByRefusal, .field = &Mix::SableTotL, .speech = {.captions = {"Label10", "Label7"}}},
+    {.kind = TextBox, .name = "TxtPoidsSable2", .at = {2760, 7200, 1335, 390}, .look = kQuantityBox, .flags = ResultArea | EmptiedByRefusal, .field = &Mix::SableTot, .speech = {.captions = {"Label10", "Label11"}}},
+    {.kind = TextBox, .name = "TxtPrixDetSab3", .at = {4320, 7200, 2175, 405}, .look = kCostBox, .flags = ResultArea, .field = &Mix::PrixDetSab, .speech = {.captions = {"Label10", "LblPrixDetail3"}}},
+    {.kind = TextBox, .name = "TxtSable3", .at = {8280, 7200, 1095, 405}, .look = kQuantityBox, .flags = ResultArea, .field = &Mix::Sable, .speech = {.captions = {"Label19", "Label21", "Label16"}}},
+    {.kind = Label, .name = "Label10", .text = "Sable", .at = {120, 7320, 615, 255}, .look = kCaption, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Label, .name = "Label19", .text = "  Sable", .at = {6720, 7320, 735, 375}, .look = kCaption, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Label, .name = "Label20", .text = "  Mortier      en place", .at = {6720, 7920, 1095, 615}, .look = {.fore = kWhite, .back = kBlack, .points = 12, .style = Bold}, .flags = ResultArea, .print = Print::Paper},
+    {.kind = TextBox, .name = "TxtPrixAchat3", .at = {4200, 8040, 2295, 450}, .look = {.back = 0xFFFF00, .points = 14.25, .style = Bold}, .flags = ResultArea, .field = &Mix::PrixAchat, .speech = {.captions = {"Lab12"}}},
+    {.kind = TextBox, .name = "TxtMortier", .at = {8280, 8040, 1095, 390}, .look = {.points = 14.25, .style = Bold}, .flags = ResultArea, .field = &Mix::Mortier, .speech = {.captions = {"Label20", "Label21", "Label16"}}},
+    {.kind = Label, .name = "Lab12", .text = "Prix d'achat total", .at = {120, 8160, 1815, 375}, .look = kHeading, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Label, .name = "Lab13", .text = "avec le transport", .at = {2160, 8160, 1815, 375}, .look = {.fore = kGreen, .back = kBlack, .points = 11.25, .style = Bold}, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Button, .name = "CmdRetour2", .text = "RETOUR", .at = {120, 8760, 1335, 375}, .look = {.back = 0xFFC080, .points = 12, .style = Bold}, .print = Print::Hidden},
+    {.kind = Button, .name = "CmdEffacer2", .text = "X", .at = {1680, 8760, 495, 375}, .look = {.back = 0xFFC080, .points = 14.25, .style = Bold}, .print = Print::Hidden, .speech = {.name = "Effacer les données"}},
+    {.kind = Button, .name = "CmdAideInfoMortier", .text = "INFOS", .at = {4800, 8760, 975, 375}, .look = {.back = 0x80FFFF, .points = 12, .style = Bold}, .print = Print::Hidden},
+    {.kind = Button, .name = "CmdImprimer2", .text = "IMPRIMER", .at = {6000, 8760, 1575, 375}, .look = {.back = 0x80FF80, .points = 12, .style = Bold}, .flags = ResultArea, .print = Print::Hidden},
+    {.kind = Button, .name = "CmdCalcul2", .text = "CALCULS", .at = {7800, 8760, 1575, 375}, .look = {.back = 0x80FF80, .points = 12, .style = Bold}, .print = Print::Hidden},
+    {.kind = TextBox, .name = "TxtTempsTh3", .at = {1560, 9360, 615, 495}, .look = kTimeBox, .flags = ResultArea, .print = Print::Paper, .field = &Mix::TempsTh, .speech = {.captions = {"Label22", "Label23"}}},
+    {.kind = TextBox, .name = "TxtTempsTm3", .at = {2520, 9360, 495, 495}, .look = kTimeBox, .flags = ResultArea, .print = Print::Paper, .field = &Mix::TempsTm, .speech = {.captions = {"Label22", "Label24"}}},
+    {.kind = Label, .name = "Label22", .text = "Temps total :", .at = {0, 9480, 1575, 255}, .look = {.fore = kGreen, .back = kBlack, .points = 11.25, .style = Centred}, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Label, .name = "Label23", .text = "h", .at = {2280, 9480, 255, 375}, .look = {.fore = kGreen, .back = kBlack, .points = 11.25}, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Label, .name = "Label24", .text = "mn", .at = {3120, 9480, 375, 375}, .look = {.fore = kGreen, .back = kBlack, .points = 11.25}, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Label, .name = "Label25", .text = "Temps d'une gachée : environ   3 mn", .at = {5400, 9480, 3975, 375}, .look = {.fore = kGreen, .back = kBlack, .points = 11.25, .style = Bold | Italic}, .flags = ResultArea, .print = Print::Paper},
+    {.kind = Line, .name = "Line1", .at = {120, 5160, 9480, 5160}, .look = kRule, .flags = ResultArea},
+    {.kind = Line, .name = "Line2", .at = {4200, 5160, 4200, 7800}, .look = kRule, .flags = ResultArea},
+    {.kind = Line, .name = "Line4", .at = {6600, 5160, 6600, 8640}, .look = kRule, .flags = ResultArea},
+    {.kind = Line, .name = "Line5", .at = {120, 7800, 6600, 7800}, .look = kRule, .flags = ResultArea},
+    {.kind = Line, .name = "Line3", .at = {120, 8640, 9480, 8640}, .look = kRule},
+    {.kind = Line, .name = "Line6", .at = {120, 9240, 9480, 9240}, .look = kRule, .print = Print::Hidden},
 };
 
+// Tab goes through the window in this order, from the dosage.
+constexpr const char* kFocus[] = {
+    "TxtDosage2", "TxtVolMortier", "CmdRetour2", "CmdEffacer2", "CmdImprimer2", "CmdCalcul2",
+    "TxtPoidsCiment2", "TxtPoidsSable2", "TxtVolCiment2", "TxtVolSable2", "CmdAideInfoMortier",
+    "OptDose1", "OptDose2", "OptDose3", "OptDose4", "TxtEauTotL3", "TxtEauTot3", "TxtPrixDetCim3",
+    "TxtPrixDetSab3", "TxtPrixAchat3", "TxtContenance2", "TxtEau3", "TxtCiment3", "TxtSable3",
+    "TxtMortier", "TxtTempsTh3", "TxtTempsTm3"};
+// "X" and a range choice empty these boxes, in this order.
+constexpr const char* kClear[] = {
+    "TxtDosage2", "TxtVolMortier", "TxtContenance2", "TxtPoidsCiment2", "TxtPoidsSable2",
+    "TxtVolCiment2", "TxtVolSable2"};
+
+// The options of the dosage ranges, in the order of calc::kDosageRanges.
+constexpr const char* kRangeOptions[] = {"OptDose1", "OptDose2", "OptDose3", "OptDose4"};
+
 // clang-format on
+
+constexpr WindowDef kWindow{.name = "Form3",
+                            .caption = "Dosage du mortier Karvo",
+                            .width = 9570,
+                            .height = 10005,
+                            .fore = kDefault,
+                            .back = kBlack,
+                            .fontPoints = 12,
+                            .controls = kControls,
+                            .focusOrder = kFocus,
+                            .clearOrder = kClear,
+                            .defaultButton = "CmdCalcul2",
+                            .printColours = true};
+static_assert(checks::Sound(kWindow));
+static_assert(checks::FieldsShownOnce(kWindow, calc::kMortarPatterns));
+static_assert(std::size(kRangeOptions) == calc::kDosageRanges.size() &&
+              checks::HasRows(kWindow, kRangeOptions));
 
 }  // namespace
 
 const WindowDef& Form3Screen() {
-    static const WindowDef def{"Form3",      "Dosage du mortier Karvo",
-                               9570,         10005,
-                               kDefault,     kBlack,
-                               12,           kControls,
-                               "CmdCalcul2", true};
-    return def;
+    return kWindow;
+}
+
+Names Form3RangeOptions() {
+    return kRangeOptions;
 }
 
 }  // namespace ui

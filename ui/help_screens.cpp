@@ -9,6 +9,8 @@ namespace {
 // The texts' grey, the windows' own too: no theme colour shows around a text.
 constexpr Rgb kHelpGrey = 0xE0E0E0;
 
+using enum Kind;
+
 // clang-format off
 constexpr TextPart kMenuText[] = {
     {"On fait ici le choix du calcul des composants du béton ou du mortier.", 107},
@@ -99,47 +101,82 @@ constexpr TextPart kMortierText[] = {
 };
 
 constexpr ControlDef kMenuControls[] = {
-    {Kind::Label, "LblInfoMenu", kMenuText, 120, 120, 4455, 7455, {kDefault, kHelpGrey, 9.75, Bold}, 0},
-    {Kind::Button, "CmdImpAideMenu", "IMPRIMER", 120, 6960, 1215, 495, {kDefault, 0x80FF80, 9.75, Bold}, 0, Print::Hidden, 2},
-    {Kind::Button, "CmdQuitInfoMenu", "Quitter les infos", 2640, 6960, 1935, 495, {kDefault, 0x80FF80, 11.25, Bold}, 0, Print::Hidden, 1},
+    {.kind = Label, .name = "LblInfoMenu", .text = kMenuText, .at = {120, 120, 4455, 7455}, .look = {.back = kHelpGrey, .points = 9.75, .style = Bold}},
+    {.kind = Button, .name = "CmdImpAideMenu", .text = "IMPRIMER", .at = {120, 6960, 1215, 495}, .look = {.back = 0x80FF80, .points = 9.75, .style = Bold}, .print = Print::Hidden},
+    {.kind = Button, .name = "CmdQuitInfoMenu", .text = "Quitter les infos", .at = {2640, 6960, 1935, 495}, .look = {.back = 0x80FF80, .points = 11.25, .style = Bold}, .print = Print::Hidden},
 };
+
+// Tab goes through a help window from "Quitter les infos".
+constexpr const char* kMenuFocus[] = {"CmdQuitInfoMenu", "CmdImpAideMenu"};
 
 constexpr ControlDef kBetonControls[] = {
-    {Kind::Label, "LblAideBeton", kBetonText, 0, 0, 6855, 8565, {kDefault, kHelpGrey, 9.75, Bold}, 0},
-    {Kind::Button, "CmdImpAideBeton", "IMPRIMER", 240, 8040, 1215, 495, {kDefault, 0x80FF80, 9.75, Bold}, 0, Print::Hidden, 2},
-    {Kind::Button, "CmdQuitAideBeton", "Quitter les infos", 4800, 8040, 1935, 495, {kDefault, 0x80FF80, 11.25, Bold}, 0, Print::Hidden, 1},
+    {.kind = Label, .name = "LblAideBeton", .text = kBetonText, .at = {0, 0, 6855, 8565}, .look = {.back = kHelpGrey, .points = 9.75, .style = Bold}},
+    {.kind = Button, .name = "CmdImpAideBeton", .text = "IMPRIMER", .at = {240, 8040, 1215, 495}, .look = {.back = 0x80FF80, .points = 9.75, .style = Bold}, .print = Print::Hidden},
+    {.kind = Button, .name = "CmdQuitAideBeton", .text = "Quitter les infos", .at = {4800, 8040, 1935, 495}, .look = {.back = 0x80FF80, .points = 11.25, .style = Bold}, .print = Print::Hidden},
 };
+
+constexpr const char* kBetonFocus[] = {"CmdQuitAideBeton", "CmdImpAideBeton"};
 
 constexpr ControlDef kMortierControls[] = {
-    {Kind::Label, "Label1", kMortierText, 0, 120, 5445, 9855, {kDefault, kHelpGrey, 9.75, Bold}, 0},
-    {Kind::Button, "CmdImpAideMortier", "IMPRIMER", 240, 9360, 1215, 495, {kDefault, 0x80FF80, 9.75, Bold}, 0, Print::Hidden, 2},
-    {Kind::Button, "CmdQuitInfoMortier", "Quitter les infos", 3360, 9360, 1935, 495, {kDefault, 0x80FF80, 11.25, Bold}, 0, Print::Hidden, 1},
+    {.kind = Label, .name = "Label1", .text = kMortierText, .at = {0, 120, 5445, 9855}, .look = {.back = kHelpGrey, .points = 9.75, .style = Bold}},
+    {.kind = Button, .name = "CmdImpAideMortier", .text = "IMPRIMER", .at = {240, 9360, 1215, 495}, .look = {.back = 0x80FF80, .points = 9.75, .style = Bold}, .print = Print::Hidden},
+    {.kind = Button, .name = "CmdQuitInfoMortier", .text = "Quitter les infos", .at = {3360, 9360, 1935, 495}, .look = {.back = 0x80FF80, .points = 11.25, .style = Bold}, .print = Print::Hidden},
 };
 
+constexpr const char* kMortierFocus[] = {"CmdQuitInfoMortier", "CmdImpAideMortier"};
+
 // clang-format on
+
+constexpr WindowDef kAideMenu{.name = "FormAideMenu",
+                              .caption = "Aide menu Karvo",
+                              .width = 4680,
+                              .height = 7620,
+                              .fore = kDefault,
+                              .back = kHelpGrey,
+                              .fontPoints = 0,
+                              .controls = kMenuControls,
+                              .focusOrder = kMenuFocus};
+constexpr WindowDef kAideBeton{.name = "FormAideBeton",
+                               .caption = "Aide beton Karvo",
+                               .width = 6960,
+                               .height = 8655,
+                               .fore = kDefault,
+                               .back = kHelpGrey,
+                               .fontPoints = 0,
+                               .controls = kBetonControls,
+                               .focusOrder = kBetonFocus};
+constexpr WindowDef kAideMortier{.name = "FormAideMortier",
+                                 .caption = "Aide mortier Karvo",
+                                 .width = 5520,
+                                 .height = 10035,
+                                 .fore = kDefault,
+                                 .back = kHelpGrey,
+                                 .fontPoints = 0,
+                                 .controls = kMortierControls,
+                                 .focusOrder = kMortierFocus};
+constexpr HelpScreen kHelps[] = {{kAideMenu, "CmdImpAideMenu", "CmdQuitInfoMenu"},
+                                 {kAideBeton, "CmdImpAideBeton", "CmdQuitAideBeton"},
+                                 {kAideMortier, "CmdImpAideMortier", "CmdQuitInfoMortier"}};
+static_assert([] {
+    for (const HelpScreen& help : kHelps)
+        if (!checks::Sound(help.window) || !checks::HasRow(help.window, help.printButton) ||
+            !checks::HasRow(help.window, help.quitButton))
+            return false;
+    return true;
+}());
 
 }  // namespace
 
 const HelpScreen& AideMenuScreen() {
-    static const WindowDef def{"FormAideMenu", "Aide menu Karvo", 4680, 7620,
-                               kDefault,       kHelpGrey,         0,    kMenuControls};
-    static const HelpScreen help{def, "CmdImpAideMenu", "CmdQuitInfoMenu"};
-    return help;
+    return kHelps[0];
 }
 
 const HelpScreen& AideBetonScreen() {
-    static const WindowDef def{"FormAideBeton", "Aide beton Karvo", 6960, 8655,
-                               kDefault,        kHelpGrey,          0,    kBetonControls};
-    static const HelpScreen help{def, "CmdImpAideBeton", "CmdQuitAideBeton"};
-    return help;
+    return kHelps[1];
 }
 
 const HelpScreen& AideMortierScreen() {
-    static const WindowDef def{
-        "FormAideMortier", "Aide mortier Karvo", 5520, 10035, kDefault, kHelpGrey, 0,
-        kMortierControls};
-    static const HelpScreen help{def, "CmdImpAideMortier", "CmdQuitInfoMortier"};
-    return help;
+    return kHelps[2];
 }
 
 }  // namespace ui

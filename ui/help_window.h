@@ -17,8 +17,6 @@ class HelpWindow : public QWidget {
 
     // Placement beside the anchor, once, as the window is created.
     void Form_Load();
-    void CmdImp_Click();
-    void CmdQuit_Click();
 
   signals:
     // Hidden and about to be destroyed: the next "INFOS" makes a new one.
@@ -29,6 +27,9 @@ class HelpWindow : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void CmdImp_Click();
+    void CmdQuit_Click();
+
     const HelpScreen& screen_;
     QWidget* anchor_;
 };

@@ -10,7 +10,7 @@
 //   LblMauvaisDos, LblMauvaisDos2    "Mauvais dosage"; LblErr...   a refused input or price
 //   LblPlageDosage1, LblPlageDosage  the accepted dosage range; OptDose1-4 the mortar ranges
 //   InfoNoteShown   1 while the concrete window's note about water (LblInfo) is open
-//   ..._Click       the handler of a button, named after its window and control
+//   ..._Click       the handler of a button, named after its window and control (private)
 #pragma once
 
 #include <QObject>

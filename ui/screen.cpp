@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
-#include <algorithm>
 
 #include "ui/caption_label.h"
 #include "ui/focus_ring.h"
@@ -22,11 +21,11 @@ namespace ui {
 namespace {
 
 QWidget* MakeLabel(const ControlDef& def, QWidget* parent) {
-    auto* label = (def.flags & Alert) ? new RefusalLabel(parent) : new CaptionLabel(parent);
+    auto* label = def.flags.has(Alert) ? new RefusalLabel(parent) : new CaptionLabel(parent);
     label->setTextFormat(Qt::PlainText);  // rich text would collapse the runs of spaces
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop |
-                        ((def.look.style & Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
+                        (def.look.style.has(Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
     return label;
 }
 
@@ -39,11 +38,11 @@ QWidget* MakeTextBox(const ControlDef& def, QWidget* parent) {
 
 QWidget* MakeOption(const ControlDef& def, QWidget* parent) {
     QAbstractButton* option = nullptr;
-    if (def.look.style & Graphical)
+    if (def.look.style.has(Graphical))
         option = new GraphicalOption(parent);
     else
         option = new QRadioButton(parent);
-    option->setChecked(def.flags & Selected);
+    option->setChecked(def.flags.has(Selected));
     return option;
 }
 
@@ -66,9 +65,9 @@ QWidget* MakeWidget(const ControlDef& def, QWidget* parent) {
             return frame;
         }
         case Kind::Line:
-            return new LineWidget(QPoint(Px(def.left), Px(def.top)),
-                                  QPoint(Px(def.width), Px(def.height)),
-                                  (def.look.style & Wide) ? 2 : 1, parent);
+            return new LineWidget(QPoint(Px(def.at.left), Px(def.at.top)),
+                                  QPoint(Px(def.at.width), Px(def.at.height)),
+                                  def.look.style.has(Wide) ? 2 : 1, parent);
     }
     return nullptr;
 }
@@ -86,7 +85,7 @@ void SetText(QWidget* widget, const Caption& text) {
 
 void SetFont(QWidget* widget, const Look& look) {
     if (look.points <= 0) return;
-    const QFont font = ArialFont(look.points, look.style & Bold, look.style & Italic);
+    const QFont font = ArialFont(look.points, look.style.has(Bold), look.style.has(Italic));
     if (auto* result = qobject_cast<ResultBox*>(widget))
         result->setDesignFont(font);
     else
@@ -98,11 +97,11 @@ QWidget* MakeControl(const ControlDef& def, QWidget* parent) {
     // Named before anything else, so that whatever reacts to it (a screen reader) knows it.
     widget->setObjectName(QString::fromLatin1(def.name));
     if (def.kind != Kind::Line)
-        widget->setGeometry(PxRect(def.left, def.top, def.width, def.height));
+        widget->setGeometry(PxRect(def.at.left, def.at.top, def.at.width, def.at.height));
     ApplyRowColours(widget, def);
     SetFont(widget, def.look);
     SetText(widget, def.text);
-    if (def.flags & Hidden) widget->setVisible(false);
+    if (def.flags.has(Hidden)) widget->setVisible(false);
     return widget;
 }
 
@@ -121,7 +120,7 @@ void Speak(QWidget* window, const ControlDef& def) {
     QString name = parts.join(QStringLiteral(", "));
     if (def.speech.name) name = QString::fromUtf8(def.speech.name);
     // A refusal says what it refuses, then its own text.
-    if (def.flags & Alert)
+    if (def.flags.has(Alert))
         name = (name.isEmpty() ? QString() : name + QStringLiteral(" : ")) +
                SpokenCaption(window, def.name);
     if (!name.isEmpty()) control->setAccessibleName(name);
@@ -130,12 +129,11 @@ void Speak(QWidget* window, const ControlDef& def) {
 }
 
 void SetFocusOrder(QWidget* window, const WindowDef& def) {
-    const std::vector<const ControlDef*> stops = RowsInOrder(def, &ControlDef::tab);
+    const Names stops = def.focusOrder;
     for (std::size_t i = 1; i < stops.size(); ++i)
-        QWidget::setTabOrder(FindControl(window, stops[i - 1]->name),
-                             FindControl(window, stops[i]->name));
+        QWidget::setTabOrder(FindControl(window, stops[i - 1]), FindControl(window, stops[i]));
     // As the window is first shown, the focus is on the first control of its focus order.
-    if (!stops.empty()) FindControl(window, stops.front()->name)->setFocus();
+    FindControl(window, stops.front())->setFocus();
 }
 
 void ConnectEnterKey(QWidget* window, const WindowDef& def) {
@@ -171,7 +169,7 @@ void BuildWindow(QWidget* window, const WindowDef& def) {
 
     QWidget* frame = nullptr;
     for (const ControlDef& row : def.controls) {
-        QWidget* widget = MakeControl(row, (row.flags & InFrame) ? frame : window);
+        QWidget* widget = MakeControl(row, row.flags.has(InFrame) ? frame : window);
         if (row.kind == Kind::Frame) frame = widget;
     }
     for (const ControlDef* row : RowsWith(def, Above)) FindControl(window, row->name)->raise();
@@ -187,22 +185,14 @@ void ApplyWindowColours(QWidget* window, const WindowDef& def) {
     SetForeground(window, def.fore == kDefault ? kBlack : def.fore);
 }
 
-std::vector<const ControlDef*> RowsWith(const WindowDef& def, unsigned flag) {
+std::vector<const ControlDef*> RowsWith(const WindowDef& def, RowFlag flag) {
     std::vector<const ControlDef*> rows;
     for (const ControlDef& row : def.controls)
-        if (row.flags & flag) rows.push_back(&row);
+        if (row.flags.has(flag)) rows.push_back(&row);
     return rows;
 }
 
-std::vector<const ControlDef*> RowsInOrder(const WindowDef& def, int ControlDef::*place) {
-    std::vector<const ControlDef*> rows;
-    for (const ControlDef& row : def.controls)
-        if (row.*place > 0) rows.push_back(&row);
-    std::ranges::sort(rows, {}, place);
-    return rows;
-}
-
-void SetGroupVisible(QWidget* window, const WindowDef& def, unsigned flag, bool visible) {
+void SetGroupVisible(QWidget* window, const WindowDef& def, RowFlag flag, bool visible) {
     for (const ControlDef* row : RowsWith(def, flag))
         FindControl(window, row->name)->setVisible(visible);
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Windows described as data: one row per control, in twips, holding every fact about that
-// control (geometry, look, start state, focus order, groups, print role, the result it shows,
-// what a screen reader says). BuildWindow turns a table into named child widgets; every list a
-// window needs (its result area, what "X" empties, what printing hides) is read from the rows.
+// control (geometry, look, start state, groups, print role, the result it shows, what a screen
+// reader says), each value named where it is written; the window's own orders (focus, what "X"
+// empties) are lists of names. BuildWindow turns a table into named child widgets; every other
+// list a window needs (its result area, what printing hides) is read from the rows. The checks
+// below run on each table at compile time.
 #pragma once
 
 #include <QPushButton>
@@ -11,22 +13,24 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <string_view>
 #include <variant>
 #include <vector>
 
 #include "calc/concrete.h"
 #include "calc/mortar.h"
 #include "ui/look.h"
+#include "ui/text_part.h"
 
 namespace ui {
 
 enum class Kind { Label, TextBox, Button, Option, Frame, Line };
 
-// Look flags.
-enum : unsigned { Bold = 1, Italic = 2, Centred = 4, Graphical = 8, Wide = 16 };
+// How a control's text looks beyond its colours and size.
+enum Style : unsigned { Bold = 1, Italic = 2, Centred = 4, Graphical = 8, Wide = 16 };
 
 // What a row says of its control beyond its look.
-enum : unsigned {
+enum RowFlag : unsigned {
     Hidden = 1,       // hidden when the window is created
     Selected = 2,     // the option selected when the window is created
     InFrame = 4,      // inside the last frame above it in the table
@@ -36,6 +40,26 @@ enum : unsigned {
     Alert = 64,       // a refusal, announced to a screen reader when it shows
     EmptiedByRefusal = 128,
 };
+
+// A set of flags of one kind; a flag of another kind does not convert to it.
+template <class Flag>
+class Flags {
+  public:
+    constexpr Flags() = default;
+    constexpr Flags(Flag flag) : bits_(flag) {}
+    constexpr Flags operator|(Flags other) const { return Flags(bits_ | other.bits_, 0); }
+    constexpr bool has(Flag flag) const { return (bits_ & flag) != 0; }
+
+  private:
+    constexpr Flags(unsigned bits, int) : bits_(bits) {}
+    unsigned bits_ = 0;
+};
+constexpr Flags<Style> operator|(Style a, Style b) {
+    return Flags<Style>(a) | b;
+}
+constexpr Flags<RowFlag> operator|(RowFlag a, RowFlag b) {
+    return Flags<RowFlag>(a) | b;
+}
 
 // What printing does to a control; afterwards it gets back the look of its row.
 enum class Print : unsigned char {
@@ -51,13 +75,7 @@ struct Look {
     Rgb fore = kDefault;  // kDefault on a fixed background: black
     Rgb back = kDefault;
     double points = 0;  // 0: the window's font
-    unsigned style = 0;
-};
-
-// A caption made of sentences, each followed by a run of spaces that ends its line.
-struct TextPart {
-    const char* text;
-    int spacesAfter;
+    Flags<Style> style = {};
 };
 
 // A control's text: plain, or sentences that each start a line.
@@ -81,19 +99,24 @@ struct Speech {
     const char* describedBy = nullptr;
 };
 
+// Where a control lies in its window, in twips; a line runs from (left, top) to (width, height).
+struct Place {
+    int left, top, width, height;
+};
+
 struct ControlDef {
     Kind kind;
     const char* name;
-    Caption text;
-    int left, top, width, height;  // lines: x1, y1, x2, y2
-    Look look;
-    unsigned flags = 0;
+    Caption text = "";
+    Place at;
+    Look look = {};
+    Flags<RowFlag> flags = {};
     Print print = Print::Kept;
-    int tab = 0;    // place in the focus order from 1; 0: not a tab stop
-    int clear = 0;  // place among what "X" empties (a label is hidden) from 1; 0: untouched
     Field field = {};
     Speech speech = {};
 };
+
+using Names = std::span<const char* const>;
 
 struct WindowDef {
     const char* name;
@@ -102,9 +125,66 @@ struct WindowDef {
     Rgb fore, back;
     double fontPoints;  // 0: none of its own
     std::span<const ControlDef> controls;
+    Names focusOrder;                     // Tab's order; the first has the focus at the start
+    Names clearOrder = {};                // what "X" empties in order (a label is hidden)
     const char* defaultButton = nullptr;  // pressed by "Entrée" in an input box
     bool printColours = false;            // the window itself goes black on paper to print
 };
+
+// Checks of a table where it is written, in static_assert: each is true when the table is sound.
+namespace checks {
+
+constexpr bool Same(const char* a, const char* b) {
+    return std::string_view(a) == std::string_view(b);
+}
+constexpr bool HasRow(const WindowDef& def, const char* name) {
+    for (const ControlDef& row : def.controls)
+        if (Same(row.name, name)) return true;
+    return false;
+}
+constexpr bool HasRows(const WindowDef& def, Names names) {
+    for (const char* name : names)
+        if (!HasRow(def, name)) return false;
+    return true;
+}
+constexpr bool NamesUnique(const WindowDef& def) {
+    for (std::size_t i = 0; i < def.controls.size(); ++i)
+        for (std::size_t j = i + 1; j < def.controls.size(); ++j)
+            if (Same(def.controls[i].name, def.controls[j].name)) return false;
+    return true;
+}
+// Every name of the orders, of the captions and of describedBy is a row of the window.
+constexpr bool NamesAreRows(const WindowDef& def) {
+    if (!HasRows(def, def.focusOrder) || !HasRows(def, def.clearOrder)) return false;
+    for (const ControlDef& row : def.controls) {
+        for (const char* caption : row.speech.captions)
+            if (caption && !HasRow(def, caption)) return false;
+        if (row.speech.describedBy && !HasRow(def, row.speech.describedBy)) return false;
+    }
+    return def.defaultButton == nullptr || HasRow(def, def.defaultButton);
+}
+// Each field of the mix is shown by exactly one box, and every box's field has a pattern
+// (calc::Pattern does not compile for a field without one).
+template <class Mix, std::size_t N>
+constexpr bool FieldsShownOnce(const WindowDef& def,
+                               const std::array<calc::FieldPattern<Mix>, N>& patterns) {
+    for (const ControlDef& row : def.controls)
+        if (const auto* field = std::get_if<double Mix::*>(&row.field))
+            if (calc::Pattern(*field).empty()) return false;
+    for (const calc::FieldPattern<Mix>& entry : patterns) {
+        int boxes = 0;
+        for (const ControlDef& row : def.controls)
+            if (const auto* field = std::get_if<double Mix::*>(&row.field))
+                boxes += *field == entry.field;
+        if (boxes != 1) return false;
+    }
+    return true;
+}
+constexpr bool Sound(const WindowDef& def) {
+    return NamesUnique(def) && NamesAreRows(def) && !def.focusOrder.empty();
+}
+
+}  // namespace checks
 
 void BuildWindow(QWidget* window, const WindowDef& def);
 
@@ -115,13 +195,10 @@ void ApplyWindowColours(QWidget* window, const WindowDef& def);
 void ApplyRowColours(QWidget* widget, const ControlDef& row);
 
 // A window's rows that have a flag, in table order.
-std::vector<const ControlDef*> RowsWith(const WindowDef& def, unsigned flag);
-
-// A window's rows that have a place in a column such as tab or clear, in the order of places.
-std::vector<const ControlDef*> RowsInOrder(const WindowDef& def, int ControlDef::*place);
+std::vector<const ControlDef*> RowsWith(const WindowDef& def, RowFlag flag);
 
 // Shows or hides every control of a window whose row has the flag.
-void SetGroupVisible(QWidget* window, const WindowDef& def, unsigned flag, bool visible);
+void SetGroupVisible(QWidget* window, const WindowDef& def, RowFlag flag, bool visible);
 
 // A named control of a built window; a name that the window lacks stops the program at once,
 // so that a misspelt name fails where it is first used, never later as a null pointer.

@@ -11,6 +11,7 @@ namespace ui {
 const WindowDef& Form1Screen();  // the concrete window
 const WindowDef& Form2Screen();  // the menu
 const WindowDef& Form3Screen();  // the mortar window
+Names Form3RangeOptions();       // its options of the calc::kDosageRanges, in their order
 
 // A help window's table and its two buttons.
 struct HelpScreen {

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the concrete and mortar calculations share: the input checks in their fixed order,
-// the batch size, the working time and the lookup of a field's format pattern.
+// the batch size and the working time.
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <optional>
-#include <string_view>
 
 #include "calc/prices.h"
 #include "calc/working_time.h"
@@ -44,22 +41,6 @@ constexpr Batch BatchFor(double volume, double contenance, double dryLitresPerCu
 // One batch every three minutes; a partial last batch counts for its fraction.
 inline WorkingTime JobTime(double volume, const Batch& batch) {
     return SplitMinutes((volume / batch.size) * 3);
-}
-
-template <class Mix>
-struct FieldPattern {
-    double Mix::*field;
-    std::string_view pattern;
-};
-
-// Every field is in its table; only a null member pointer falls back on one decimal.
-template <class Mix, std::size_t N>
-constexpr std::string_view FindPattern(const std::array<FieldPattern<Mix>, N>& table,
-                                       double Mix::*field) {
-    for (const FieldPattern<Mix>& entry : table) {
-        if (entry.field == field) return entry.pattern;
-    }
-    return "######0.0";
 }
 
 }  // namespace calc::detail

@@ -23,11 +23,11 @@ void PrintTables() {
         int frameLeft = 0, frameTop = 0;
         for (const ui::ControlDef& row : window->controls) {
             if (row.kind == ui::Kind::Line) continue;
-            if (row.kind == ui::Kind::Frame) frameLeft = row.left, frameTop = row.top;
-            const bool inFrame = row.flags & ui::InFrame;
+            if (row.kind == ui::Kind::Frame) frameLeft = row.at.left, frameTop = row.at.top;
+            const bool inFrame = row.flags.has(ui::InFrame);
             const QRect rect =
-                ui::PxRect(row.left + (inFrame ? frameLeft : 0), row.top + (inFrame ? frameTop : 0),
-                           row.width, row.height);
+                ui::PxRect(row.at.left + (inFrame ? frameLeft : 0),
+                           row.at.top + (inFrame ? frameTop : 0), row.at.width, row.at.height);
             std::printf("%s %s %d %d %d %d\n", window->name, row.name, rect.x(), rect.y(),
                         rect.width(), rect.height());
         }

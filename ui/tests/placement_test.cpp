@@ -8,7 +8,7 @@ namespace ui::test {
 namespace {
 
 // clang-format off
-TEST(Placement, BesideTheAnchorOnTheSideOfTheScreenWithRoom) {
+TEST(Placement, CentredOrBesideTheAnchorOnTheAvailableArea) {
     const TwipsRect small{0, 0, 14400, 8100}, laptop{0, 0, 20490, 11520}, tall{0, 0, 19200, 15360}, old{0, 0, 15360, 11520};
     const struct {
         const char* name;
@@ -40,15 +40,12 @@ TEST(Placement, BesideTheAnchorOnTheSideOfTheScreenWithRoom) {
         EXPECT_FLOAT_EQ(placed.helpTop, c.expected.helpTop) << c.name;
         EXPECT_FLOAT_EQ(placed.anchorLeft, c.expected.anchorLeft) << c.name;
     }
-}
-
-// Centred on the screen's available area; a window taller or wider than it keeps its top left on it.
-TEST(Placement, CentredOnTheAvailableArea) {
-    const struct { TwipsRect area; float width, height, left, top; } cases[] = {
+    // Centred on the available area; a window taller or wider than it keeps its top left on it.
+    const struct { TwipsRect area; float width, height, left, top; } centred[] = {
         {{0, 0, 19200, 15360}, 7800, 7965, 5700, 3697.5f}, {{0, 0, 20490, 11520}, 9570, 10005, 5460, 757.5f},
         {{0, 0, 14400, 8100}, 9180, 8625, 2610, 0}, {{0, 0, 14400, 8100}, 7800, 7635, 3300, 232.5f},
         {{0, 360, 14400, 7740}, 7800, 7635, 3300, 412.5f}, {{150, 0, 9000, 8100}, 9570, 10005, 150, 0}};
-    for (const auto& c : cases) {
+    for (const auto& c : centred) {
         const TwipsPoint at = Centre(c.width, c.height, c.area);
         EXPECT_FLOAT_EQ(at.left, c.left) << c.width << " on " << c.area.width;
         EXPECT_FLOAT_EQ(at.top, c.top) << c.width << " on " << c.area.width;

@@ -20,7 +20,11 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "desktop: FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "desktop: FAIL: $*" >&2
+  import -window root "$out/failure.png" 2>/dev/null || true
+  exit 1
+}
 step() { echo "desktop: $*"; }
 poll() { # seconds command...: retries every 0.1 s
   local tries=$(($1 * 10)); shift
@@ -50,6 +54,11 @@ click() {
   sleep 0.3
 }
 shot() { import -window root "$out/$1.png"; }
+# "RETOUR" on the concrete window; the menu is clicked only once the window has gone.
+back_to_menu() {
+  click "$concrete" Form1.CmdRetour1
+  poll 5 not_shown '^Dosage du b' || fail "the concrete window is still shown after RETOUR"
+}
 workarea() { xprop -root _NET_WORKAREA 2>/dev/null | grep -q =; }
 
 start() { # width height scale
@@ -86,7 +95,8 @@ window_of '^Aide beton' >/dev/null
 shown '^Dosage du b' || fail "the double-click pressed RETOUR"
 shot concrete-help
 click "$(window_of '^Aide beton')" FormAideBeton.CmdQuitAideBeton
-click "$concrete" Form1.CmdRetour1
+poll 5 not_shown '^Aide beton' || fail "the help is still shown"
+back_to_menu
 click "$menu" Form2.CmdOk
 [ "$(frame "$(window_of '^Dosage du b')")" = "$first" ] || fail "opened at $first, then at $(frame "$concrete")"
 step "the concrete window opens at $first both times"
@@ -114,7 +124,7 @@ on_screen "$(window_of '^Aide beton')" "concrete help"
 shot scaled-concrete-help
 xdotool windowactivate --sync "$(visible '^Aide beton')" key Escape  # its buttons are below the screen
 poll 5 not_shown '^Aide beton' || fail "Escape did not close the help"
-click "$concrete" Form1.CmdRetour1
+back_to_menu
 click "$menu" Form2.Option2
 click "$menu" Form2.CmdOk
 mortar=$(window_of '^Dosage du mortier')

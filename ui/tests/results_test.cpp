@@ -53,12 +53,8 @@ TEST_F(UiTest, ResultsHideWhenTheUserChangesAnInputOrAPriceAndOnlyThen) {
     Calculate("Form3", {"325", "1000", "100"});
     Play("Form1", {{"Form2.CmdEffacerP", "+TxtEauTot +Form3.TxtEau3"},  // not typed: results stay
                    {"Form2.TxtPrixSable=4", "-TxtEauTot -Form3.TxtEau3 TxtEauTot=180,6"},
-                   {"CmdCalcul Form3.CmdCalcul2 TxtDosage=326", "-TxtEauTot +Form3.TxtEau3"},
-                   {"CmdCalcul TxtVolume=999", "-TxtEauTot"},
-                   {"CmdCalcul TxtContenance=99", "-TxtEauTot"},
-                   {"Form3.TxtDosage2=326", "-Form3.TxtEau3"},
-                   {"Form3.CmdCalcul2 Form3.TxtVolMortier=9", "-Form3.TxtEau3"},
-                   {"Form3.CmdCalcul2 Form3.TxtContenance2=9", "-Form3.TxtEau3"}});
+                   {"CmdCalcul Form3.CmdCalcul2 TxtDosage=326", "-TxtEauTot +Form3.TxtEau3"},  // the monkey edits every box
+                   {"Form3.TxtContenance2=9", "-Form3.TxtEau3"}});
 }
 // clang-format on
 

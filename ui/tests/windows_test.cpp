@@ -113,10 +113,14 @@ TEST_F(UiTest, CaptionsInTheirFontsAndHelpTextsInTheirLines) {
         const std::vector<int> starts = text->lineStarts();
         QStringList lines;
         for (std::size_t i = 0; i < starts.size(); ++i) lines << text->text().mid(starts[i], i + 1 < starts.size() ? starts[i + 1] - starts[i] : -1);
+        const QImage painted = Find<CaptionLabel>(Window(help), label)->grab().toImage();
         int sentences = 0;
-        for (const QString& line : lines) {
-            EXPECT_LE(text->fontMetrics().horizontalAdvance(line.trimmed()), text->contentsRect().width()) << label << ": " << line.toStdString();
-            sentences += line.endsWith("        ") || &line == &lines.back();  // a long run of spaces ends a sentence's last line
+        for (int i = 0, height = text->fontMetrics().height(); i < lines.size(); ++i) {
+            EXPECT_LE(text->fontMetrics().horizontalAdvance(lines[i].trimmed()), text->contentsRect().width()) << label << ": " << lines[i].toStdString();
+            sentences += lines[i].endsWith("        ") || i + 1 == lines.size();  // a long run of spaces ends a sentence's last line
+            int ink = 0;  // painted where it is laid out: dark pixels across the middle of its line
+            for (int x = 0; x < painted.width(); ++x) ink += qGray(painted.pixel(x, i * height + height / 2)) < 128;
+            EXPECT_GT(ink, 0) << label << " line " << i;
         }
         EXPECT_EQ(sentences, count) << label;
     }

@@ -32,7 +32,7 @@ TEST(Val, ReadsTheLeadingNumber) {
         {"+2", 2},
         {"+-2", 0},  // one sign
         {"1E+3", 1000},
-        {"1e-3", 0.001},
+        {"1e-330", 0},  // below the smallest double
         {"2e+", 2},      // no exponent digits, no exponent
         {"350,5", 350},  // a comma stops Val
         {"", 0},
@@ -87,7 +87,7 @@ TEST(FormatNumber, ShowsWithThePattern) {
         {0.5, "##0", "1"},            // half at the last shown place goes up
         {0.005, "######0.#0", "0,01"},
         {0.05, "##0", "0"},  // a digit past the last place's does not count
-        {12345.65, "######0.#0", "12345,65"},
+        {1234567890123.44, "######0.#0", "1234567890123,44"},  // 15 significant digits
         {0.5, "#.0#", ",5"},  // "#" digits shown only when significant
         {-0.0, "######0.0", "0,0"},
         {-0.04, "######0.0", "0,0"},

@@ -32,7 +32,7 @@ TEST(Val, ReadsTheLeadingNumber) {
         {"+2", 2},
         {"+-2", 0},  // one sign
         {"1E+3", 1000},
-        {"1e-330", 0},  // below the smallest double
+        {"1e-330", 0},   // below the smallest double
         {"2e+", 2},      // no exponent digits, no exponent
         {"350,5", 350},  // a comma stops Val
         {"", 0},

@@ -20,8 +20,4 @@ inline constexpr std::array<DosageRange, 4> kDosageRanges{{
     {700, 900, "entre 700 et 900 Kg/m3"},
 }};
 
-constexpr const std::array<DosageRange, 4>& DosageRanges() {
-    return kDosageRanges;
-}
-
 }  // namespace calc

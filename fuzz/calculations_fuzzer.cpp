@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(calc::CalculBeton(v[0], v[1], v[2], prices), v, kDosages[0], pricesAccepted,
           &calc::ConcreteMix::Beton);
     const std::size_t range = text.empty() ? 0 : static_cast<unsigned char>(text.front()) % 4;
-    Check(calc::CalculMortier(v[0], v[1], v[2], calc::DosageRanges()[range], prices), v,
+    Check(calc::CalculMortier(v[0], v[1], v[2], calc::kDosageRanges[range], prices), v,
           kDosages[1 + range], pricesAccepted, &calc::MortarMix::Mortier);
     return 0;
 }

@@ -33,7 +33,7 @@ BENCHMARK(BM_CalculBetonAndFormat);
 
 void BM_CalculMortierAndFormat(benchmark::State& state) {
     const calc::MaterialPrices prices{7.5, 40, 0, 20};
-    const calc::DosageRange& range = calc::DosageRanges()[1];
+    const calc::DosageRange& range = calc::kDosageRanges[1];
     for (auto _ : state) {
         const auto mix = std::get<MortarMix>(calc::CalculMortier(425, 2400, 150, range, prices));
         for (const auto field : {&MortarMix::Eau, &MortarMix::Ciment, &MortarMix::Sable,

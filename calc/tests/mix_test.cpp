@@ -23,10 +23,10 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // menu accepts, still costs to 15 digits.
 TEST(CalculMortier, CostsAreAddedAsShownAndATinyPriceCosts) {
     const auto example =
-        calc::CalculMortier(325, 1000, 100, calc::DosageRanges()[0], {7.5, 40, 0, 20});
+        calc::CalculMortier(325, 1000, 100, calc::kDosageRanges[0], {7.5, 40, 0, 20});
     EXPECT_EQ(std::get<M>(example).PrixAchat, 69.64 + 47.2 + 20);
     const auto tiny =
-        calc::CalculMortier(325, 1000, 100, calc::DosageRanges()[0], {1e-300, 0, 0, 0});
+        calc::CalculMortier(325, 1000, 100, calc::kDosageRanges[0], {1e-300, 0, 0, 0});
     EXPECT_DOUBLE_EQ(std::get<M>(tiny).PrixDetCim, 9.28571428571429e-300);
 }
 
@@ -52,9 +52,9 @@ TEST(Inputs, RefusedInOrderAtTheirBounds) {
     const double dosages[][2] = {{150, 400}, {300, 350}, {400, 450}, {550, 600}, {700, 900}};
     for (std::size_t i = 0; i < std::size(dosages); ++i) {
         const auto check = [i](double dosage, double volume, double contenance) {
-            return i == 0 ? calc::CheckBeton(dosage, volume, contenance)
-                          : calc::CheckMortier(dosage, volume, contenance,
-                                               calc::DosageRanges()[i - 1]);
+            return i == 0
+                       ? calc::CheckBeton(dosage, volume, contenance)
+                       : calc::CheckMortier(dosage, volume, contenance, calc::kDosageRanges[i - 1]);
         };
         const auto [lower, upper] = dosages[i];
         SCOPED_TRACE(lower);
@@ -70,7 +70,7 @@ TEST(Inputs, RefusedInOrderAtTheirBounds) {
     // The calculations refuse what the checks refuse.
     EXPECT_EQ(std::get<calc::InputError>(calc::CalculBeton(350, 0, 0, {})), ErrVolume);
     EXPECT_EQ(
-        std::get<calc::InputError>(calc::CalculMortier(325, 1000, 0, calc::DosageRanges()[0], {})),
+        std::get<calc::InputError>(calc::CalculMortier(325, 1000, 0, calc::kDosageRanges[0], {})),
         ErrContenance);
 }
 

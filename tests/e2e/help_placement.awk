@@ -2,7 +2,7 @@
 # Where the placement rule puts a help window beside its anchor, in single-precision twips from
 # outer rectangles in pixels: reads -v ax ay aw ah (anchor) hw hh (help) sw (screen width) and
 # prints "help_left help_top anchor_left" in pixels; the windows may be a pixel off, rounded
-# from twips.
+# from twips. The screens it is used on leave room for both windows, so nothing is kept inside.
 BEGIN {
   al = ax * 15; at = ay * 15; a_w = aw * 15; a_h = ah * 15; h_w = hw * 15; h_h = hh * 15
   top = (a_h - h_h) / 2 + at; s = sw * 15

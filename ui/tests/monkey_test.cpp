@@ -112,7 +112,7 @@ std::optional<QStringList> Expected(const Calculator& c) {
     }
     const calc::MaterialPrices prices{v[3], v[4], v[5], v[6]};
     Mix mix;
-    if constexpr (std::is_same_v<Mix, calc::MortarMix>) mix = std::get<Mix>(calc::CalculMortier(v[0], v[1], v[2], calc::DosageRanges()[c.range], prices));
+    if constexpr (std::is_same_v<Mix, calc::MortarMix>) mix = std::get<Mix>(calc::CalculMortier(v[0], v[1], v[2], calc::kDosageRanges[c.range], prices));
     else mix = std::get<Mix>(calc::CalculBeton(v[0], v[1], v[2], prices));
     QStringList texts;
     for (const ControlDef* row : RowsWith(c.screen(), ResultArea))

@@ -2,7 +2,6 @@
 // What a user sees of results: the whole number in every box, even with the largest inputs and
 // prices, on the baseline and within the margins of the box's own font, and results
 // never shown beside inputs or prices that the user changed since they were computed.
-#include <QTest>
 
 #include "ui/tests/fixture.h"
 

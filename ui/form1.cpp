@@ -90,8 +90,8 @@ void Form1::CmdImprimer_Click() {
                 {PricesFootnote(pricesUsed_, true, QDate::currentDate()), InfoNoteShown == 1});
 }
 
-void Form1::OpenFromMenu() {
-    CentreOnScreen(this);
+void Form1::OpenFromMenu(QScreen* screen) {
+    CentreOnScreen(this, screen);
     BringToFront(this);
     SetResultAreaVisible(false);
 }

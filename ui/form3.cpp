@@ -116,8 +116,8 @@ void Form3::CmdImprimer2_Click() {
     PrintWindow(this, Form3Screen(), {PricesFootnote(pricesUsed_, false, QDate::currentDate())});
 }
 
-void Form3::OpenFromMenu() {
-    CentreOnScreen(this);
+void Form3::OpenFromMenu(QScreen* screen) {
+    CentreOnScreen(this, screen);
     BringToFront(this);
     LblMauvaisDos2->hide();
     LblPlageDosage->show();

@@ -188,6 +188,19 @@ constexpr bool Sound(const WindowDef& def) {
 
 void BuildWindow(QWidget* window, const WindowDef& def);
 
+// The table a window was built from, and the factor of its design size it is laid out at: 1
+// unless a screen too small for it made it smaller (placement.h).
+const WindowDef& TableOf(const QWidget* window);
+double ScaleOf(const QWidget* window);
+
+// Lays a built window out again at a factor of its design size, as one piece: its size, every
+// control's place and size, fonts, rules and the focus frame. Captions keep their design lines.
+void SetScale(QWidget* window, double factor);
+
+// The controls alone at a factor, the window keeping its size: the image of a window at its
+// design size is taken between two of these.
+void LayOutControls(QWidget* window, double factor);
+
 // The window's own colours as its table gives them.
 void ApplyWindowColours(QWidget* window, const WindowDef& def);
 

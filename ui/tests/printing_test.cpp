@@ -214,16 +214,5 @@ TEST(PrintedPage, TheFootnoteSitsHalfALineUnderTheImage) {
     EXPECT_TRUE(ink >= 400 + 10 && ink <= 400 + 20) << "the footnote's first dark row " << ink;
 }
 
-// Run by scripts/print-e2e.sh with a CUPS queue as the default printer, skipped otherwise: the
-// page goes through the system's default printer and lands as a PDF file that the script reads.
-TEST_F(UiTest, PrintE2ETheConcreteWindowGoesToTheSystemsDefaultPrinter) {
-    if (qEnvironmentVariableIsEmpty("KARVO_PRINT_E2E")) GTEST_SKIP() << "run by print-e2e.sh";
-    setWindowPrinter(nullptr);  // a failed print brings a dialog, which fails the test
-    Prices({"7,25", "40", "35", "60"});
-    Open("Option1");
-    Calculate("Form1", {"350", "1000", "150"});
-    Click("Form1", "CmdImprimer");
-}
-
 }  // namespace
 }  // namespace ui::test

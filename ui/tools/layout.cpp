@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where things are, for the tests that drive or compare the real program from outside.
-//   karvo_layout             each control of each window, in pixels inside its window's client
-//                            area, as the tables give it: "Window Control left top width height"
+//   karvo_layout             each window ("Form1 Form1 0 0 612 575") then each of its controls,
+//                            in pixels inside its client area, as the tables give them at their
+//                            design size: "Window Control left top width height"
 //   karvo_layout --rendered  the program started with every window open: "dpr 2", then
 //                            "window Form1 612x575 1224x1150" (logical, then device pixels) and
 //                            "label Form1.Label1 0 71 ..." (where each line of a label starts)
@@ -20,6 +21,8 @@ namespace {
 
 void PrintTables() {
     for (const ui::WindowDef* window : ui::AllScreens()) {
+        std::printf("%s %s 0 0 %d %d\n", window->name, window->name, ui::Px(window->width),
+                    ui::Px(window->height));
         int frameLeft = 0, frameTop = 0;
         for (const ui::ControlDef& row : window->controls) {
             if (row.kind == ui::Kind::Line) continue;

@@ -4,7 +4,8 @@
 # default-printer path to the CUPS queue of the cups-pdf virtual printer: once on 1280x1024, once
 # at QT_SCALE_FACTOR=2 on 1920x1080 (a 960x540 screen, where the window is laid out smaller).
 # Both PDFs are rendered to PNG: the same page, in print colours, without buttons, the prices
-# right under the image. Usage: scripts/print-e2e.sh path/to/karvo OUTPUT_DIR
+# right under the image. A print that fails at the queue offers a PDF file instead.
+# Usage: scripts/print-e2e.sh path/to/karvo OUTPUT_DIR
 set -euo pipefail
 karvo=$(realpath "${1:?usage: print-e2e.sh path/to/karvo OUTPUT_DIR}")
 out=${2:?usage: print-e2e.sh path/to/karvo OUTPUT_DIR}
@@ -46,7 +47,7 @@ focused() { # window: the keyboard on it (no window manager gives it)
   xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "$1" | head -1)"
 }
 new_pdf() { find "$pdf_dir" -name '*.pdf' -newer "$work/stamp" | grep -q . && [ -z "$(lpstat -o "$queue")" ]; }
-print() { # width height scale: the worked example printed, its page as $out/page-<scale>.png
+print() { # width height scale [variable=value...]: the worked example, printed
   Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
   pids+=($!)
   poll 10 test -s "$work/display" || fail "Xvfb did not start"
@@ -55,7 +56,7 @@ print() { # width height scale: the worked example printed, its page as $out/pag
   touch "$work/stamp"
   sleep 1  # file times have one-second steps on some file systems
   # PRINTER makes the queue this process's default printer without changing the system's.
-  env -u QT_QPA_PLATFORM PRINTER="$queue" QT_SCALE_FACTOR="$3" LANG=fr_FR.UTF-8 "$karvo" &
+  env -u QT_QPA_PLATFORM PRINTER="$queue" QT_SCALE_FACTOR="$3" LANG=fr_FR.UTF-8 "${@:4}" "$karvo" &
   pids+=($!)
   focused '^Menu'  # on "OK"; the two choices are one Tab stop; Enter in a price box is "OK"
   xdotool key Tab Tab Tab type 7,25
@@ -70,13 +71,20 @@ print() { # width height scale: the worked example printed, its page as $out/pag
   xdotool key Return
   # From the capacity, sixteen Tabs to "IMPRIMER" (the note's hidden "QUITTER" is skipped).
   xdotool key --delay 20 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
-  poll 30 new_pdf || fail "no PDF in $pdf_dir at scale $3"
-  mv "$(find "$pdf_dir" -name '*.pdf' -newer "$work/stamp" | head -1)" "$out/window-$3.pdf"
-  pdftoppm -q -png -r 72 -singlefile "$out/window-$3.pdf" "$out/page-$3"
+}
+page() { # scale: the PDF printed at that scale, as $out/page-<scale>.png
+  poll 30 new_pdf || fail "no PDF in $pdf_dir at scale $1"
+  mv "$(find "$pdf_dir" -name '*.pdf' -newer "$work/stamp" | head -1)" "$out/window-$1.pdf"
+  pdftoppm -q -png -r 72 -singlefile "$out/window-$1.pdf" "$out/page-$1"
   cleanup
 }
 print 1280 1024 1
+page 1
 print 1920 1080 2
+page 2
+print 1280 1024 1 TMPDIR="$work/none"  # the queue's spool file cannot be made: the print fails
+poll 10 shown '^Impression$' || fail "a failed print offered no PDF file"
+cleanup
 page=$out/page-1.png
 differ=$(compare -metric AE "$page" "$out/page-2.png" /dev/null 2>&1 || true)
 [ "$differ" = 0 ] || fail "$differ pixels differ between the pages printed at scale 1 and 2"

@@ -68,8 +68,11 @@ TEST_F(UiTest, HelpWindowsOpenBesideTheirAnchorsOnTheScreen) {
     EXPECT_EQ(Window("FormAideMenu")->pos(), QPoint(620, 41));
     Window("Form2")->move(200, 40);
     EXPECT_EQ(Window("FormAideMenu")->pos(), QPoint(620, 41));
-    // 4500 + 9180 + 6960 >= 19200: the concrete window moves left to 3050 twips.
+    // Each calculator opens centred on the screen; 4500 + 9180 + 6960 >= 19200: the concrete
+    // window moves left to 3050 twips.
+    Open("Option2");
     Open("Option1");
+    EXPECT_TRUE(Window("Form1")->pos() == QPoint(334, 225) && Window("Form3")->pos() == QPoint(321, 179));
     Window("Form1")->move(300, 100);
     Click("Form1", "CmdAideBet");
     EXPECT_EQ(Window("Form1")->pos(), QPoint(203, 100));

@@ -72,7 +72,8 @@ TEST_F(UiTest, HelpWindowsOpenBesideTheirAnchorsOnTheScreen) {
     // window moves left to 3050 twips.
     Open("Option2");
     Open("Option1");
-    EXPECT_TRUE(Window("Form1")->pos() == QPoint(334, 225) && Window("Form3")->pos() == QPoint(321, 179));
+    EXPECT_TRUE(Window("Form1")->pos() == QPoint(334, 225) &&
+                Window("Form3")->pos() == QPoint(321, 179));
     Window("Form1")->move(300, 100);
     Click("Form1", "CmdAideBet");
     EXPECT_EQ(Window("Form1")->pos(), QPoint(203, 100));

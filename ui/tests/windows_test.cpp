@@ -72,6 +72,7 @@ TEST_F(UiTest, MortarRangesRefusalsAndClearing) {
     Prices({"7,5", "40", "", "20"});
     Open("Option2");
     Play("Form3", {
+        {"", "LblPlageDosage=entre_300_et_350_Kg/m3"},
         {"TxtDosage2= TxtVolMortier=1000 TxtContenance2=100 CmdCalcul2", "+LblMauvaisDos2 LblPlageDosage#FF0000 TxtVolMortier=1000 TxtContenance2=100 -TxtEau3"},
         {"TxtDosage2=325 TxtVolMortier=0 CmdCalcul2", "-LblMauvaisDos2 LblPlageDosage#00FF00 +LblErrVolBet2 TxtVolMortier="},
         {"TxtDosage2=425 TxtVolMortier=0 CmdCalcul2", "+LblMauvaisDos2 +LblErrVolBet2 TxtVolMortier=0"},

@@ -65,14 +65,15 @@ int main(int argc, char* argv[]) {
     std::printf("dpr %s\n", qPrintable(QString::number(app.devicePixelRatio())));
     ui::Program program;
     program.Start();
-    for (const auto& [window, button] : {std::pair{"Form2", "CmdAideMenu"},
-                                         {"Form2", "CmdOk"},
-                                         {"Form1", "CmdAideBet"},
-                                         {"Form2", "Option2"},
-                                         {"Form2", "CmdOk"},
-                                         {"Form3", "CmdAideInfoMortier"}})
-        QTest::mouseClick(ui::Find<QAbstractButton>(program.Window(window), button),
-                          Qt::LeftButton);
+    using namespace ui;
+    for (const auto& [window, button] :
+         {std::pair{form2::kWindow.name, form2::Control<"CmdAideMenu">},
+          {form2::kWindow.name, form2::Control<"CmdOk">},
+          {form1::kWindow.name, form1::Control<"CmdAideBet">},
+          {form2::kWindow.name, form2::Control<"Option2">},
+          {form2::kWindow.name, form2::Control<"CmdOk">},
+          {form3::kWindow.name, form3::Control<"CmdAideInfoMortier">}})
+        QTest::mouseClick(Find<QAbstractButton>(program.Window(window), button), Qt::LeftButton);
     PrintRendered(program);
     return 0;
 }

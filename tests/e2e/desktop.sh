@@ -20,11 +20,14 @@ cleanup() {
   pids=()
 }
 trap 'cleanup; rm -rf "$work"' EXIT
+# Called in a $(...) too, whose failure would not stop the script: it stops the script itself.
 fail() {
   echo "desktop: FAIL: $*" >&2
   import -window root "$out/failure.png" 2>/dev/null || true
+  [ "$BASHPID" = "$$" ] || kill -TERM "$$"
   exit 1
 }
+trap 'exit 1' TERM
 step() { echo "desktop: $*"; }
 poll() { # seconds command...: retries every 0.05 s
   local tries=$(($1 * 20)); shift

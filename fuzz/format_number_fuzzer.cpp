@@ -71,7 +71,7 @@ bool RunsOnAfterTwoPoints(std::string_view s) {
     const std::size_t start = s.starts_with('-') || s.starts_with('+');
     const std::size_t point = s.find_first_not_of(kDigits, start);
     if (point == s.npos || s[point] != '.') return false;
-    const std::size_t end = s.find_first_not_of(kDigits, point + 1);
+    const std::size_t end = std::min(s.find_first_not_of(kDigits, point + 1), s.size());
     return end > start + 1 && end + 1 < s.size() && s[end] == '.' &&
            kDigits.find(s[end + 1]) != kDigits.npos;
 }

@@ -17,6 +17,7 @@ from dataclasses import dataclass, field
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
+# What the tests run: the program, its layout tool and the two test executables.
 TARGETS = ["karvo", "karvo_layout", "karvo_calc_tests", "karvo_ui_tests"]
 ENTRY_SECONDS = 600  # one entry's build and tests, at most
 
@@ -76,6 +77,10 @@ def sync(src, dest):
             shutil.copy2(a, b)
 
 
+def building(build):
+    return ["cmake", "--build", str(build), "--target", *TARGETS]
+
+
 def run(command, log, seconds=ENTRY_SECONDS):
     with open(log, "w") as out:
         try:
@@ -97,22 +102,17 @@ def test(build, pattern, log):
     return "failed" if code != 0 else "the tests still pass"
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("ledger", nargs="?", type=Path, default=ROOT / "tests/promises.txt")
-    parser.add_argument("--work", type=Path, default=ROOT / "build-guard")
-    parser.add_argument("--only", default="", help="the entries whose promise has this text")
-    args = parser.parse_args()
-    entries = [e for e in read_ledger(args.ledger) if args.only in e.promise]
-    src, build, logs = args.work / "src", args.work / "build", args.work / "logs"
+def prepare(work, entries):
+    """The scratch copy in step with the sources, built, and the named tests passing on it."""
+    src, build, logs = work / "src", work / "build", work / "logs"
     src.mkdir(parents=True, exist_ok=True)
     logs.mkdir(exist_ok=True)
     sync(ROOT, src)
     launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
     configure = ["cmake", "-S", str(src), "-B", str(build), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=",
                  "-DCMAKE_CXX_FLAGS=-O1", "-DKARVO_BENCHMARKS=OFF", *launcher]
-    compile_ = ["cmake", "--build", str(build), "--target", *TARGETS]
-    if run(configure, logs / "configure.log", None) or run(compile_, logs / "build.log", None):
+    if run(configure, logs / "configure.log", None) or run(building(build), logs / "build.log",
+                                                             None):
         sys.exit(f"guard-check: the unbroken sources do not build, see {logs}")
     listed = subprocess.run(["ctest", "--test-dir", str(build), "-N"], check=True,
                             capture_output=True, text=True).stdout
@@ -121,26 +121,45 @@ def main():
     everything = "^(" + "|".join(re.escape(n) for n in named) + ")$"
     if test(build, everything, logs / "baseline.log") != "the tests still pass":
         sys.exit(f"guard-check: the named tests fail without any break, see {logs}/baseline.log")
+    return src, build, logs
+
+
+def check(entry, src, build, log):
+    """'failed' when the break makes the named tests fail, else what went wrong."""
+    path = src / entry.file
+    original = path.read_text(encoding="utf-8") if path.is_file() else ""
+    text = broken(original, entry)
+    if text is None:
+        return f"the break no longer applies to {entry.file}"
+    path.write_text(text, encoding="utf-8")
+    try:
+        if run(building(build), log) != 0:
+            return "the break does not build"
+        return test(build, entry.tests, log)
+    finally:
+        path.write_text(original, encoding="utf-8")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("ledger", nargs="?", type=Path, default=ROOT / "tests/promises.txt")
+    parser.add_argument("--work", type=Path, default=ROOT / "build-guard")
+    parser.add_argument("--only", default="", help="the entries whose promise has this text")
+    args = parser.parse_args()
+    entries = [e for e in read_ledger(args.ledger) if args.only in e.promise]
+    if not entries:
+        sys.exit(f"guard-check: no promise of {args.ledger} has '{args.only}'")
+    src, build, logs = prepare(args.work, entries)
     faults = []
     for number, entry in enumerate(entries, 1):
-        started, path = time.monotonic(), src / entry.file
-        original = path.read_text(encoding="utf-8") if path.is_file() else ""
-        text = broken(original, entry)
-        if text is None:
-            outcome = f"the break no longer applies to {entry.file}"
-        else:
-            path.write_text(text, encoding="utf-8")
-            log = logs / f"{number:02}.log"
-            outcome = ("the break does not build" if run(compile_, log) != 0
-                       else test(build, entry.tests, log))
-            path.write_text(original, encoding="utf-8")
-        seconds = time.monotonic() - started
+        started = time.monotonic()
+        outcome = check(entry, src, build, logs / f"{number:02}.log")
         print(f"guard-check: {number:2} {'ok' if outcome == 'failed' else 'FAIL':4} "
-              f"{seconds:5.0f} s  {entry.promise}" + ("" if outcome == "failed" else f": {outcome}"),
-              flush=True)
+              f"{time.monotonic() - started:5.0f} s  {entry.promise}" +
+              ("" if outcome == "failed" else f": {outcome}"), flush=True)
         if outcome != "failed":
             faults.append(entry.promise)
-    run(compile_, logs / "build.log", None)  # the copy unbroken again for the next run
+    run(building(build), logs / "build.log", None)  # unbroken again for the next run
     if faults:
         sys.exit(f"guard-check: {len(faults)} of {len(entries)} promises unguarded:\n  " +
                  "\n  ".join(faults))

@@ -55,14 +55,15 @@ constexpr std::size_t RowIndex(const WindowDef& def, const char* name) {
     while (row < def.controls.size() && !Same(def.controls[row].name, name)) ++row;
     return row;
 }
-constexpr const ControlDef* RowNamed(const WindowDef& def, const char* name) {
-    const std::size_t row = RowIndex(def, name);
-    return row < def.controls.size() ? &def.controls[row] : nullptr;
+// Indices, not pointers into a table: under the sanitizers, whether the address of a row of an
+// inline table is null is no constant expression.
+constexpr bool HasRow(const WindowDef& def, const char* name) {
+    return RowIndex(def, name) < def.controls.size();
 }
 // The first name of the list that is no row of the window; null when all are.
 constexpr const char* NotRows(const WindowDef& def, Names names) {
     for (const char* name : names)
-        if (!RowNamed(def, name)) return name;
+        if (!HasRow(def, name)) return name;
     return nullptr;
 }
 constexpr const char* NamedTwice(const WindowDef& def) {
@@ -78,29 +79,29 @@ constexpr bool Inside(const Place& at, int width, int height, bool line) {
 }
 // The first row not wholly inside its window, or inside its frame.
 constexpr const char* Outside(const WindowDef& def) {
-    const Place* frame = nullptr;
+    Place frame{0, 0, def.width, def.height};  // the window until a frame comes
     for (const ControlDef& row : def.controls) {
-        const bool framed = row.flags.has(InFrame) && frame;
-        const int width = framed ? frame->width : def.width;
+        const Place& in = row.flags.has(InFrame) ? frame : Place{0, 0, def.width, def.height};
         if (!row.flags.has(BeyondEdge) &&
-            !Inside(row.at, width, framed ? frame->height : def.height, row.kind == Kind::Line))
+            !Inside(row.at, in.width, in.height, row.kind == Kind::Line))
             return row.name;
-        if (row.kind == Kind::Frame) frame = &row.at;
+        if (row.kind == Kind::Frame) frame = row.at;
     }
     return nullptr;
 }
 constexpr const char* CaptionNotRow(const WindowDef& def) {
     for (const ControlDef& row : def.controls) {
         for (const char* caption : row.speech.captions)
-            if (caption && !RowNamed(def, caption)) return caption;
-        if (row.speech.describedBy && !RowNamed(def, row.speech.describedBy))
+            if (caption && !HasRow(def, caption)) return caption;
+        if (row.speech.describedBy && !HasRow(def, row.speech.describedBy))
             return row.speech.describedBy;
     }
     return nullptr;
 }
 constexpr bool IsA(const WindowDef& def, const char* name, Kind kind, RowFlag flag) {
-    const ControlDef* row = RowNamed(def, name);
-    return row && row->kind == kind && (flag == RowFlag{} || row->flags.has(flag));
+    const std::size_t row = RowIndex(def, name);
+    return row < def.controls.size() && def.controls[row].kind == kind &&
+           (flag == RowFlag{} || def.controls[row].flags.has(flag));
 }
 constexpr const char* NotOfKind(const WindowDef& def, Names names, Kind kind, RowFlag flag) {
     for (const char* name : names)
@@ -138,7 +139,8 @@ template <class Mix>
 constexpr int Boxes(const WindowDef& def, double Mix::*field) {
     int boxes = 0;
     for (const ControlDef& row : def.controls)
-        if (const auto* shown = std::get_if<double Mix::*>(&row.field)) boxes += *shown == field;
+        boxes += std::holds_alternative<double Mix::*>(row.field) &&
+                 std::get<double Mix::*>(row.field) == field;
     return boxes;
 }
 // The first field of the pattern table that not exactly one box shows (the number of boxes).

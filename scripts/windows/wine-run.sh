@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs a cross-built Windows program under wine64 as ctest's emulator: in the build's own Wine
+# prefix (made on first use), with Qt's and mingw's DLLs on its path, no display driver, no
+# printer (CUPS out of reach, as CUPS_SERVER does for the Linux tests), and Liberation Sans as
+# the one font of Qt's offscreen platform, which on Windows reads its fonts from a folder.
+# Usage: wine-run.sh STATE_DIR QT_BIN_DIR PROGRAM [ARGUMENTS...]
+set -euo pipefail
+state=$(realpath -m "$1")
+qt_bin=$2
+shift 2
+
+export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export CUPS_SERVER=$state/no-scheduler
+unset DISPLAY WAYLAND_DISPLAY
+wine=/usr/lib/wine/wine64
+
+# The prefix and the font folder, once; parallel tests wait for the first to make them.
+if [ ! -f "$state/ready" ]; then
+  mkdir -p "$state"
+  exec 9>"$state/lock"
+  flock 9
+  if [ ! -f "$state/ready" ]; then
+    rm -rf "$WINEPREFIX" "$state/fonts"
+    "$wine" wineboot -i >/dev/null 2>&1
+    "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+    mkdir "$state/fonts"
+    cp /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$state/fonts/"
+    touch "$state/ready"
+  fi
+  exec 9>&-
+fi
+
+windows_path() { echo "Z:${1//\//\\}"; }
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+export WINEPATH="$(windows_path "$qt_bin");$(windows_path "$runtime");$(windows_path /usr/x86_64-w64-mingw32/lib)"
+export QT_QPA_FONTDIR=$(windows_path "$state/fonts")
+# Wine keeps Linux's QT_ variables from Windows programs, but passes them on as WINEQT_ ones.
+for name in $(compgen -e); do
+  if [[ $name == QT_* ]]; then export "WINE$name=${!name}"; fi
+done
+exec "$wine" "$@"

@@ -15,7 +15,8 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION bin/plat
 install(FILES ${qt_prefix}/translations/qtbase_fr.qm DESTINATION bin/translations)
 # The DLLs that karvo.exe and the plugin import, and theirs in turn, as objdump reads them: those
 # found in Qt's or the runtime's folders travel with the program, the others are Windows' own.
-install(CODE "set(karvo_dll_dirs [[${qt_bin_dir}]] [[${mingw_runtime_dir}]] /usr/x86_64-w64-mingw32/lib)")
+install(CODE "set(karvo_dll_dirs [[${qt_bin_dir}]] [[${mingw_runtime_dir}]]
+  /usr/x86_64-w64-mingw32/lib)")
 install(CODE [[
   set(queue "$<TARGET_FILE:karvo>" "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>")
   set(dlls)

@@ -33,7 +33,8 @@ fi
 
 windows_path() { echo "Z:${1//\//\\}"; }
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-export WINEPATH="$(windows_path "$qt_bin");$(windows_path "$runtime");$(windows_path /usr/x86_64-w64-mingw32/lib)"
+WINEPATH="$(windows_path "$qt_bin");$(windows_path "$runtime")"
+export WINEPATH="$WINEPATH;$(windows_path /usr/x86_64-w64-mingw32/lib)"
 export QT_QPA_FONTDIR=$(windows_path "$state/fonts")
 # Wine keeps Linux's QT_ variables from Windows programs, but passes them on as WINEQT_ ones.
 for name in $(compgen -e); do

@@ -19,7 +19,8 @@ chmod 755 "$work" # CUPS's filters run as the user lp
 xvfb_pid=
 cupsd_pid=
 app_pid=
-export CUPS_SERVER=$work/cups/socket WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export CUPS_SERVER=$work/cups/socket
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
 
 fail() {
@@ -128,8 +129,10 @@ win reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans
 step "silent install"
 win "$setup" /S || fail "the setup program ended with status $?"
 programs="$WINEPREFIX/drive_c/Program Files/Karvo"
-entry="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Karvo béton - mortier/Karvo béton - mortier.lnk"
-for file in bin/karvo.exe bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6PrintSupport.dll \
+menu_folder="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+entry="$menu_folder/Karvo béton - mortier/Karvo béton - mortier.lnk"
+for file in bin/karvo.exe bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll \
+  bin/Qt6PrintSupport.dll \
   bin/libstdc++-6.dll bin/libgcc_s_seh-1.dll bin/libwinpthread-1.dll \
   bin/platforms/qwindows.dll bin/translations/qtbase_fr.qm Uninstall.exe; do
   [ -f "$programs/$file" ] || fail "not installed: $file"
@@ -187,7 +190,9 @@ pages=("$out"/page-*.png)
 [ "${#pages[@]}" -eq 1 ] || fail "${#pages[@]} pages printed, one expected"
 # The window in print colours: light grey paper, black lines, none of the screen's green.
 histogram=$(convert "${pages[0]}" -format %c histogram:info:-)
-count() { awk -v colour="#$1 " 'index(toupper($0), colour) {s += $1} END {print s + 0}' <<<"$histogram"; }
+count() {
+  awk -v colour="#$1 " 'index(toupper($0), colour) {s += $1} END {print s + 0}' <<<"$histogram"
+}
 paper=$(count E0E0E0) black=$(count 000000) green=$(count 00FF00)
 step "page: paper $paper, black $black, green $green pixels"
 [ "$paper" -gt 50000 ] && [ "$black" -gt 500 ] && [ "$green" -eq 0 ] ||

@@ -15,6 +15,4 @@ cmake -S "$here/../.." -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" -DKARVO_BENCHMARKS=OFF \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-run.sh;$(realpath -m "$build")/wine;$qt/bin" "$@"
 cmake --build "$build" --parallel "$(nproc)"
-(cd "$build" && cpack)
-echo "windows: $(realpath "$build")/Karvo-$(sed -n 's/^project(karvo VERSION \([0-9.]*\).*/\1/p' \
-  "$here/../../CMakeLists.txt")-win64-setup.exe"
+(cd "$build" && cpack) # says where the setup program is

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a cross-built Windows program under wine64 as ctest's emulator: in the build's own Wine
-# prefix (made on first use), with Qt's and mingw's DLLs on its path, no display driver, no
+# prefix (made on first use), with Qt's and mingw's DLLs on its path, no display, no
 # printer (CUPS out of reach, as CUPS_SERVER does for the Linux tests), and Liberation Sans as
 # the one font of Qt's offscreen platform, which on Windows reads its fonts from a folder.
 # Usage: wine-run.sh STATE_DIR QT_BIN_DIR PROGRAM [ARGUMENTS...]
@@ -23,7 +23,6 @@ if [ ! -f "$state/ready" ]; then
   if [ ! -f "$state/ready" ]; then
     rm -rf "$WINEPREFIX" "$state/fonts"
     "$wine" wineboot -i >/dev/null 2>&1
-    "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
     mkdir "$state/fonts"
     cp /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$state/fonts/"
     touch "$state/ready"

@@ -3,8 +3,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
-# DEEP=1 (CI sets it) makes `make test` also run every test in a sanitizer build, the fuzzers
-# and memcheck.
+# DEEP=1 (CI sets it) makes `make test` also run every test in a sanitizer build, the fuzzers,
+# memcheck and the guard check of every promise.
 DEEP ?= 0
 FUZZ_SECONDS ?= 20
 # The sanitizer build's tests: leaks that Qt and the system libraries keep until the exit are
@@ -13,7 +13,7 @@ SANITIZER_ENV = LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:pri
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: deps configure build run test bench screenshots clean
-.PHONY: test-sanitize fuzz memcheck
+.PHONY: test-sanitize fuzz memcheck guard-check
 .PHONY: package package-check startup-bench
 .PHONY: windows windows-test
 
@@ -34,7 +34,7 @@ test: build
 	@bash scripts/license-check.sh
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 ifeq ($(DEEP),1)
-	$(MAKE) test-sanitize fuzz memcheck DEEP=0
+	$(MAKE) test-sanitize fuzz memcheck guard-check DEEP=0
 endif
 
 test-sanitize:
@@ -46,6 +46,11 @@ fuzz: deps
 
 memcheck: build
 	bash tests/valgrind/memcheck.sh $(BUILD)/ui/tests/karvo_ui_tests
+
+# Each promise of tests/promises.txt broken in turn on a copy of the sources in build-guard/:
+# the tests it names must fail.
+guard-check: deps
+	python3 scripts/guard-check.py --work build-guard tests/promises.txt
 
 bench: build
 	$(BUILD)/calc/karvo_calc_bench

@@ -49,6 +49,7 @@ inline constexpr auto kConcretePatterns = std::to_array<FieldPattern<ConcreteMix
     {&ConcreteMix::TempsTh, "####0"},
     {&ConcreteMix::TempsTm, "##0"},
 });
+static_assert(PatternsSound<kConcretePatterns>());
 
 constexpr std::string_view Pattern(double ConcreteMix::*field) {
     return FindPattern(kConcretePatterns, field);

@@ -48,6 +48,7 @@ inline constexpr auto kMortarPatterns = std::to_array<FieldPattern<MortarMix>>({
     {&MortarMix::TempsTh, "####0"},
     {&MortarMix::TempsTm, "##0"},
 });
+static_assert(PatternsSound<kMortarPatterns>());
 
 constexpr std::string_view Pattern(double MortarMix::*field) {
     return FindPattern(kMortarPatterns, field);

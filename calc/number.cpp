@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -74,6 +75,7 @@ struct Mantissa {
     bool found = false;
     std::string digits;
     std::int64_t pointExponent = 0;
+    bool secondPoint = false;  // its digits run on after another point: "1.000,50", "1,5,3"
 };
 
 Mantissa ReadMantissa(Cursor& cursor, char otherPoint) {
@@ -81,8 +83,13 @@ Mantissa ReadMantissa(Cursor& cursor, char otherPoint) {
     bool afterPoint = false;
     while (true) {
         const int digit = cursor.AcceptDigit(10);
+        if (digit < 0 && afterPoint) {
+            Cursor ahead = cursor;  // looked at, not read: "1.5.e3" is still 1.5 to Val
+            m.secondPoint = ahead.Accept('.', otherPoint) && DigitValue(ahead.Peek(), 10) >= 0;
+            break;
+        }
         if (digit < 0) {
-            if (afterPoint || !cursor.Accept('.', otherPoint)) break;
+            if (!cursor.Accept('.', otherPoint)) break;
             afterPoint = true;
             continue;
         }
@@ -165,8 +172,9 @@ std::string ScaledDigits(double magnitude, std::size_t places) {
     return ToDigits(withRoundingDigit / 10 + (withRoundingDigit % 10 >= 5 ? 1 : 0));
 }
 
-// otherPoint is a second character read as the decimal point ('.' when there is none).
-std::optional<double> ReadLeadingNumber(std::string_view text, char otherPoint) {
+// otherPoint is a second character read as the decimal point ('.' when there is none). A typed
+// number whose digits run on after a second point is NaN: no reading of it would be the user's.
+std::optional<double> ReadLeadingNumber(std::string_view text, char otherPoint, bool typed) {
     Cursor cursor(text);
     if (cursor.Accept('&', '&')) {
         if (cursor.Accept('H', 'h')) return ReadWhole(cursor, 16);
@@ -177,6 +185,7 @@ std::optional<double> ReadLeadingNumber(std::string_view text, char otherPoint) 
     if (!negative) cursor.Accept('+', '+');
     const Mantissa mantissa = ReadMantissa(cursor, otherPoint);
     if (!mantissa.found) return std::nullopt;
+    if (typed && mantissa.secondPoint) return std::numeric_limits<double>::quiet_NaN();
     const double value = ToDouble(mantissa, ReadExponent(cursor));
     return negative ? -value : value;
 }
@@ -184,11 +193,11 @@ std::optional<double> ReadLeadingNumber(std::string_view text, char otherPoint) 
 }  // namespace
 
 double Val(std::string_view text) {
-    return ReadLeadingNumber(text, '.').value_or(0);
+    return ReadLeadingNumber(text, '.', false).value_or(0);
 }
 
 std::optional<double> TypedNumber(std::string_view text) {
-    return ReadLeadingNumber(text, ',');
+    return ReadLeadingNumber(text, ',', true);
 }
 
 double ReadTyped(std::string_view text) {

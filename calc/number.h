@@ -17,7 +17,8 @@ double Val(std::string_view text);
 
 // The number a typed text begins with, read as Val reads it but with a comma read as the
 // decimal point too, so that "7,25" is 7.25 whatever the regional settings; nothing when the
-// text does not begin with a number.
+// text does not begin with a number; NaN, which every range refuses, when its digits run on
+// after a second point or comma ("1.000,50", "1,5,3").
 std::optional<double> TypedNumber(std::string_view text);
 
 // A number the user typed into an input box: TypedNumber, or 0 when there is none.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Val on any text: never a NaN, blanks ignored wherever they stand, a comma ends the number, a
-// minus before a text that starts with a number negates it; ReadTyped reads a comma as a point.
+// minus before a text that starts with a number negates it; ReadTyped reads a comma as a point,
+// and is NaN exactly when the digits run on after a second point.
 // Then FormatNumber with each of the program's patterns and both separators, on what Val reads
 // and on the input's first 8 bytes as a double (NaN, infinities, subnormals, -0 included): the
 // overflow text exactly when the value is not finite, else a number of the pattern's shape that
@@ -63,16 +64,32 @@ bool Same(double a, double b) {
     return a == b && std::signbit(a) == std::signbit(b);
 }
 
+// Without blanks and with points for commas: a sign, digits with one point, then a point and a
+// digit ("1.000.50").
+bool RunsOnAfterTwoPoints(std::string_view s) {
+    constexpr std::string_view kDigits = "0123456789";
+    const std::size_t start = s.starts_with('-') || s.starts_with('+');
+    const std::size_t point = s.find_first_not_of(kDigits, start);
+    if (point == s.npos || s[point] != '.') return false;
+    const std::size_t end = std::min(s.find_first_not_of(kDigits, point + 1), s.size());
+    return end > start + 1 && end + 1 < s.size() && s[end] == '.' &&
+           kDigits.find(s[end + 1]) != kDigits.npos;
+}
+
 void CheckVal(std::string_view text, double value) {
     Require(!std::isnan(value), "Val never reads NaN", text);
-    std::string squeezed, pointed;
+    std::string squeezed, pointed, both;
     for (const char c : text) {
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') squeezed.push_back(c);
+        const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n';
+        if (!blank) squeezed.push_back(c);
         pointed.push_back(c == ',' ? '.' : c);
+        if (!blank) both.push_back(pointed.back());
     }
     Require(Same(calc::Val(squeezed), value), "blanks are ignored", text);
     Require(Same(calc::Val(text.substr(0, text.find(','))), value), "a comma ends it", text);
-    Require(Same(calc::ReadTyped(text), calc::Val(pointed)), "a typed comma is a point", text);
+    const double typed = calc::ReadTyped(text);
+    Require(std::isnan(typed) == RunsOnAfterTwoPoints(both), "two points refused", text);
+    Require(std::isnan(typed) || Same(typed, calc::Val(pointed)), "a typed comma is a point", text);
     const std::size_t digit = squeezed.find_first_of("0123456789");
     if (digit == 0 || (digit == 1 && squeezed[0] == '.'))
         Require(Same(calc::Val("-" + std::string(text)), -value), "a minus negates", text);

@@ -2,11 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a scratch prefix and checks what a desktop needs: the program, with
 # no library path of its own, a valid desktop entry that starts it, and an icon that renders.
-# Usage: scripts/check-install.sh BUILD_DIR. Exits 77 (skipped) without the checking tools.
+# Usage: scripts/check-install.sh BUILD_DIR. A missing checking tool is a failure.
 set -euo pipefail
 build=$1
 for tool in desktop-file-validate rsvg-convert readelf; do
-  command -v "$tool" >/dev/null || { echo "check-install: $tool is missing" >&2; exit 77; }
+  command -v "$tool" >/dev/null || { echo "check-install: $tool is missing" >&2; exit 1; }
 done
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT

@@ -5,11 +5,11 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config ninja-build ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation locales
-  xvfb xauth x11-utils xdotool openbox xclip imagemagick poppler-utils
+  xvfb xauth x11-utils x11-xserver-utils xdotool openbox xclip imagemagick poppler-utils
   weston xwayland qt6-wayland
   at-spi2-core dbus python3-pyatspi
   cups printer-driver-cups-pdf

@@ -1,89 +1,115 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Prints the concrete window through Qt's default-printer path to the CUPS queue of the
-# cups-pdf virtual printer, moves the PDF that lands in ~/PDF to OUTPUT_DIR and renders it to PNG.
-# Usage: scripts/print-e2e.sh [BUILD_DIR] [OUTPUT_DIR]; exits 77 (skipped) without CUPS.
-# Needs: apt-get install cups printer-driver-cups-pdf poppler-utils imagemagick
+# The real karvo on Xvfb prints the concrete window, driven from the keyboard, through Qt's
+# default-printer path to the CUPS queue of the cups-pdf virtual printer: once on 1280x1024, once
+# at QT_SCALE_FACTOR=2 on 1920x1080 (a 960x540 screen, where the window is laid out smaller).
+# Both PDFs are rendered to PNG: the same page, in print colours, without buttons, the prices
+# right under the image. A print that fails at the queue offers a PDF file instead.
+# Usage: scripts/print-e2e.sh path/to/karvo OUTPUT_DIR
 set -euo pipefail
-build=$(realpath "${1:-build}")
-out=${2:-$build/print-e2e}
-queue=${KARVO_PRINT_QUEUE:-PDF}
+karvo=$(realpath "${1:?usage: print-e2e.sh path/to/karvo OUTPUT_DIR}")
+out=${2:?usage: print-e2e.sh path/to/karvo OUTPUT_DIR}
+queue=PDF
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
-
-skip() {
-  echo "print-e2e: skipped, $1" >&2
-  exit 77
+fail() {
+  echo "print-e2e: FAIL: $*" >&2
+  exit 1
 }
-command -v lpstat >/dev/null && [ -x /usr/sbin/cupsd ] || skip "CUPS is not installed"
-[ -x /usr/lib/cups/backend/cups-pdf ] && [ -f "$ppd" ] || skip "cups-pdf is not installed"
-command -v pdftoppm >/dev/null && command -v convert >/dev/null ||
-  skip "pdftoppm or ImageMagick is missing"
+poll() { # seconds command...: retries every 0.1 s
+  local tries=$(($1 * 10)); shift
+  while ((tries-- > 0)); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
 
 # A scheduler started here is stopped on exit; one already running is left alone.
 scheduler_up() { [ "$(LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
-cupsd_pid=
+pids=()
+cupsd=
+work=$(mktemp -d)
 cleanup() {
-  [ -n "$cupsd_pid" ] || return 0
-  kill "$cupsd_pid" 2>/dev/null || true
-  wait "$cupsd_pid" 2>/dev/null || true
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true; done
+  pids=()
 }
-trap cleanup EXIT
+trap 'cleanup; pids=($cupsd); cleanup; rm -rf "$work"' EXIT
 if ! scheduler_up; then
-  [ "$(id -u)" -eq 0 ] || skip "the CUPS scheduler is not running"
   /usr/sbin/cupsd -f &
-  cupsd_pid=$!
-  for _ in $(seq 50); do scheduler_up && break; sleep 0.1; done
+  cupsd=$!
+  poll 5 scheduler_up || fail "the CUPS scheduler did not start"
 fi
-if ! lpstat -p "$queue" >/dev/null 2>&1; then
-  lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" 2>/dev/null
-fi
-
+lpstat -p "$queue" >/dev/null 2>&1 || lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd"
 pdf_dir=$HOME/PDF
 mkdir -p "$pdf_dir" "$out"
-stamp=$(mktemp)
-trap 'rm -f "$stamp"; cleanup' EXIT
-sleep 1  # file times have one-second steps on some file systems
+rm -f "$out"/*.pdf "$out"/*.png
 
-# PRINTER makes the queue this process's default printer without changing the system's.
-env PRINTER="$queue" KARVO_PRINT_E2E=1 LANG=fr_FR.UTF-8 "$build/ui/tests/karvo_ui_tests" \
-  --gtest_filter='UiTest.PrintE2E*' || { echo "print-e2e: the print failed" >&2; exit 1; }
-
-pdf=
-for _ in $(seq 300); do
-  pdf=$(find "$pdf_dir" -name '*.pdf' -newer "$stamp" | head -n 1)
-  [ -n "$pdf" ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ] && break
-  sleep 0.1
-done
-[ -n "$pdf" ] || { echo "print-e2e: no PDF in $pdf_dir" >&2; exit 1; }
-
-rm -f "$out"/page-*.png
-mv "$pdf" "$out/window.pdf"
-pdf=$out/window.pdf
-pdftoppm -q -png -r 72 "$pdf" "$out/page"
-pages=("$out"/page-*.png)
-[ "${#pages[@]}" -eq 1 ] || { echo "print-e2e: ${#pages[@]} pages, one expected" >&2; exit 1; }
+shown() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)" ]; }
+focused() { # window: the keyboard on it (no window manager gives it)
+  poll 10 shown "$1" || fail "no window named $1"
+  xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "$1" | head -1)"
+}
+new_pdf() { find "$pdf_dir" -name '*.pdf' -newer "$work/stamp" | grep -q . && [ -z "$(lpstat -o "$queue")" ]; }
+print() { # width height scale [variable=value...]: the worked example, printed
+  Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+  pids+=($!)
+  poll 10 test -s "$work/display" || fail "Xvfb did not start"
+  export DISPLAY=:$(head -1 "$work/display")
+  rm "$work/display"
+  touch "$work/stamp"
+  sleep 1  # file times have one-second steps on some file systems
+  # PRINTER makes the queue this process's default printer without changing the system's.
+  env -u QT_QPA_PLATFORM PRINTER="$queue" QT_SCALE_FACTOR="$3" LANG=fr_FR.UTF-8 "${@:4}" "$karvo" &
+  pids+=($!)
+  focused '^Menu'  # on "OK"; the two choices are one Tab stop; Enter in a price box is "OK"
+  xdotool key Tab Tab Tab type 7,25
+  xdotool key Tab type 40
+  xdotool key Tab type 35
+  xdotool key Tab type 60
+  xdotool key Return
+  focused '^Dosage du b'  # on the dosage; Enter in an input is "CALCULS"
+  xdotool type 350
+  xdotool key Tab type 1000
+  xdotool key Tab type 150
+  xdotool key Return
+  # From the capacity, sixteen Tabs to "IMPRIMER" (the note's hidden "QUITTER" is skipped).
+  xdotool key --delay 20 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
+}
+page() { # scale: the PDF printed at that scale, as $out/page-<scale>.png
+  poll 30 new_pdf || fail "no PDF in $pdf_dir at scale $1"
+  mv "$(find "$pdf_dir" -name '*.pdf' -newer "$work/stamp" | head -1)" "$out/window-$1.pdf"
+  pdftoppm -q -png -r 72 -singlefile "$out/window-$1.pdf" "$out/page-$1"
+  cleanup
+}
+print 1280 1024 1
+page 1
+print 1920 1080 2
+page 2
+print 1280 1024 1 TMPDIR="$work/none"  # the queue's spool file cannot be made: the print fails
+poll 10 shown '^Impression$' || fail "a failed print offered no PDF file"
+cleanup
+page=$out/page-1.png
+differ=$(compare -metric AE "$page" "$out/page-2.png" /dev/null 2>&1 || true)
+[ "$differ" = 0 ] || fail "$differ pixels differ between the pages printed at scale 1 and 2"
 
 # The window in print colours: light grey paper, black frame lines, and none of the green of
 # the screen scheme; no button either: no pixel near the colours of their faces, which Fusion
 # paints in shades.
-histogram=$(convert "${pages[0]}" -format %c histogram:info:-)
+histogram=$(convert "$page" -format %c histogram:info:-)
 count() { awk -v colour="#$1 " 'index(toupper($0), colour) {s += $1} END {print s + 0}' <<<"${2:-$histogram}"; }
-near() { count 010203 "$(convert "${pages[0]}" -fuzz 6% -fill '#010203' -opaque "#$1" -format %c histogram:info:-)"; }
+near() { count 010203 "$(convert "$page" -fuzz 6% -fill '#010203' -opaque "#$1" -format %c histogram:info:-)"; }
 paper=$(count E0E0E0)
 green=$(count 00FF00)
 button=$(($(near 80FF80) + $(near FFC080) + $(near 80FFFF)))
 black=$(count 000000)
-echo "print-e2e: $pdf -> ${pages[0]}: paper $paper, black $black, green $green, button $button"
+echo "print-e2e: $page, the same at scale 2: paper $paper, black $black, green $green, button $button"
 [ "$paper" -gt 50000 ] && [ "$black" -gt 500 ] && [ "$green" -eq 0 ] && [ "$button" -eq 0 ] ||
-  { echo "print-e2e: the page does not look like the printed window" >&2; exit 1; }
+  fail "the page does not look like the printed window"
 
 # Under the image, the prices of the calculation in small type (cups-pdf keeps no text to
 # read): their first dark row at most two lines of that type (20 pixels at 72 dpi) below the
 # last row of the image's grey.
-read -r bottom ink < <(convert "${pages[0]}" -depth 8 txt:- | awk -F'[,:() ]+' '
+read -r bottom ink < <(convert "$page" -depth 8 txt:- | awk -F'[,:() ]+' '
   NR > 1 && $3 == 224 && $4 == 224 && $5 == 224 && ++greys[$2] == 100 { grey = $2 }
   NR > 1 && $3 + $4 + $5 < 300 { dark[$2] = 1 }
   END { for (y = grey + 1; !(y in dark) && y < grey + 200; y++); print grey, y }')
 echo "print-e2e: the image down to row $bottom, the prices from row $ink"
-[ "$bottom" -gt 400 ] && [ $((ink - bottom)) -le 20 ] || { echo "print-e2e: no prices right under the image" >&2; exit 1; }
+[ "$bottom" -gt 400 ] && [ $((ink - bottom)) -le 20 ] || fail "no prices right under the image"
 echo "print-e2e: ok"

@@ -10,11 +10,11 @@
 namespace ui {
 namespace {
 
-void LayOut(const QLabel& label, std::span<const int> sentenceStarts, QTextLayout& layout) {
+void LayOut(const QLabel& label, qreal width, std::span<const int> sentenceStarts,
+            QTextLayout& layout) {
     QTextOption option(label.alignment());
     option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);
-    const qreal width = label.contentsRect().width();
     qreal y = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -46,19 +46,26 @@ void CaptionLabel::setParts(std::span<const TextPart> parts) {
 
 std::vector<int> CaptionLabel::lineStarts() const {
     QTextLayout layout(text(), font(), const_cast<CaptionLabel*>(this));
-    LayOut(*this, sentenceStarts_, layout);
+    LayOut(*this, designWidth_, sentenceStarts_, layout);
     std::vector<int> starts;
     for (int i = 0; i < layout.lineCount(); ++i) starts.push_back(layout.lineAt(i).textStart());
     return starts;
 }
 
+void CaptionLabel::setScale(double factor, int designWidth) {
+    scale_ = factor;
+    designWidth_ = designWidth;
+    update();
+}
+
 void CaptionLabel::paintEvent(QPaintEvent* event) {
-    if (sentenceStarts_.empty()) return QLabel::paintEvent(event);
+    if (sentenceStarts_.empty() && scale_ == 1) return QLabel::paintEvent(event);
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
+    painter.scale(scale_, scale_);
     QTextLayout layout(text(), font(), this);
-    LayOut(*this, sentenceStarts_, layout);
-    layout.draw(&painter, contentsRect().topLeft());
+    LayOut(*this, designWidth_, sentenceStarts_, layout);
+    layout.draw(&painter, QPointF(contentsRect().topLeft()) / scale_);
 }
 
 }  // namespace ui

@@ -33,12 +33,17 @@ FocusRing::FocusRing(QWidget* window) : QWidget(window) {
     connect(qApp, &QApplication::focusChanged, this, [this] { update(); });
 }
 
+void FocusRing::setBand(int pixels) {
+    band_ = pixels;
+    update();
+}
+
 void FocusRing::paintEvent(QPaintEvent*) {
     const QWidget* focus = window()->isActiveWindow() ? window()->focusWidget() : nullptr;
     if (!focus || focus == this || !focus->isVisible()) return;
     const QRect control(focus->mapTo(window(), QPoint(0, 0)), focus->size());
-    const QRect inner = control.adjusted(-kBand, -kBand, kBand, kBand);
-    const QRect outer = inner.adjusted(-kBand, -kBand, kBand, kBand);
+    const QRect inner = control.adjusted(-band_, -band_, band_, band_);
+    const QRect outer = inner.adjusted(-band_, -band_, band_, band_);
     // Only the two bands are painted: the control itself stays as it is.
     QPainter painter(this);
     painter.setClipRegion(QRegion(outer) - QRegion(inner));

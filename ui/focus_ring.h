@@ -13,10 +13,14 @@ class FocusRing : public QWidget {
   public:
     explicit FocusRing(QWidget* window);
 
-    static constexpr int kBand = 2;  // pixels of each band
+    static constexpr int kBand = 2;  // pixels of each band at the window's design size
+    void setBand(int pixels);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    int band_ = kBand;
 };
 
 }  // namespace ui

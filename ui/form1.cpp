@@ -15,25 +15,25 @@ namespace ui {
 
 Form1::Form1(PriceSource prices) : prices_(std::move(prices)) {
     BuildWindow(this, Form1Screen());
-    TxtDosage = Find<QLineEdit>(this, "TxtDosage");
-    TxtVolume = Find<QLineEdit>(this, "TxtVolume");
-    TxtContenance = Find<QLineEdit>(this, "TxtContenance");
-    LblMauvaisDos = Find<QLabel>(this, "LblMauvaisDos");
-    LblPlageDosage1 = Find<QLabel>(this, "LblPlageDosage1");
-    LblInfo = Find<QLabel>(this, "LblInfo");
-    Label29 = Find<QLabel>(this, "Label29");
-    CmdQuitterInfo = Find<QPushButton>(this, "CmdQuitterInfo");
+    TxtDosage = Find<QLineEdit>(this, form1::Control<"TxtDosage">);
+    TxtVolume = Find<QLineEdit>(this, form1::Control<"TxtVolume">);
+    TxtContenance = Find<QLineEdit>(this, form1::Control<"TxtContenance">);
+    LblMauvaisDos = Find<QLabel>(this, form1::Control<"LblMauvaisDos">);
+    LblPlageDosage1 = Find<QLabel>(this, form1::Control<"LblPlageDosage1">);
+    LblInfo = Find<QLabel>(this, form1::Control<"LblInfo">);
+    Label29 = Find<QLabel>(this, form1::Control<"Label29">);
+    CmdQuitterInfo = Find<QPushButton>(this, form1::Control<"CmdQuitterInfo">);
     checks_ = InputChecks(
-        {TxtDosage, LblMauvaisDos}, {TxtVolume, Find<QLabel>(this, "LblErrVolBet")},
-        {TxtContenance, Find<QLabel>(this, "LblErrCont")},
+        {TxtDosage, LblMauvaisDos}, {TxtVolume, Find<QLabel>(this, form1::Control<"LblErrVolBet">)},
+        {TxtContenance, Find<QLabel>(this, form1::Control<"LblErrCont">)},
         [this](bool accepted) { SetForeground(LblPlageDosage1, accepted ? kGreen : kRed); });
-    OnClick(this, "CmdCalcul", &Form1::CmdCalcul_Click);
-    OnClick(this, "CmdEffacer", &Form1::CmdEffacer_Click);
-    OnClick(this, "CmdInfo", &Form1::CmdInfo_Click);
-    OnClick(this, "CmdQuitterInfo", &Form1::CmdQuitterInfo_Click);
-    OnClick(this, "CmdRetour1", &Form1::CmdRetour1_Click);
-    OnClick(this, "CmdAideBet", &Form1::CmdAideBet_Click);
-    OnClick(this, "CmdImprimer", &Form1::CmdImprimer_Click);
+    OnClick(this, form1::Control<"CmdCalcul">, &Form1::CmdCalcul_Click);
+    OnClick(this, form1::Control<"CmdEffacer">, &Form1::CmdEffacer_Click);
+    OnClick(this, form1::Control<"CmdInfo">, &Form1::CmdInfo_Click);
+    OnClick(this, form1::Control<"CmdQuitterInfo">, &Form1::CmdQuitterInfo_Click);
+    OnClick(this, form1::Control<"CmdRetour1">, &Form1::CmdRetour1_Click);
+    OnClick(this, form1::Control<"CmdAideBet">, &Form1::CmdAideBet_Click);
+    OnClick(this, form1::Control<"CmdImprimer">, &Form1::CmdImprimer_Click);
     // Results are never shown beside inputs that the user changed since they were computed.
     HideResultsOnEdit(this, Form1Screen(), [this] { SetResultAreaVisible(false); });
 }
@@ -90,8 +90,8 @@ void Form1::CmdImprimer_Click() {
                 {PricesFootnote(pricesUsed_, true, QDate::currentDate()), InfoNoteShown == 1});
 }
 
-void Form1::OpenFromMenu() {
-    CentreOnScreen(this);
+void Form1::OpenFromMenu(QScreen* screen) {
+    CentreOnScreen(this, screen);
     BringToFront(this);
     SetResultAreaVisible(false);
 }

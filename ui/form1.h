@@ -11,6 +11,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScreen;
 
 namespace ui {
 
@@ -19,8 +20,8 @@ class Form1 : public QWidget {
   public:
     explicit Form1(PriceSource prices);
 
-    // Opened by the menu's "OK": centred, shown, results hidden.
-    void OpenFromMenu();
+    // Opened by the menu's "OK" on the menu's screen: centred, shown, results hidden.
+    void OpenFromMenu(QScreen* screen);
     void SetResultAreaVisible(bool visible);
 
   signals:

@@ -23,22 +23,19 @@ constexpr int kExitPausesMs[] = {150, 150, 250, 600};
 
 Form2::Form2() {
     BuildWindow(this, Form2Screen());
-    // The table lists the price boxes, and the labels refusing them, in the order of calc::Price.
-    const auto boxes = RowsWith(Form2Screen(), Input);
-    const auto refusals = RowsWith(Form2Screen(), Alert);
     for (std::size_t price = 0; price < priceBoxes_.size(); ++price) {
-        priceBoxes_[price] = Find<QLineEdit>(this, boxes.at(price)->name);
-        priceErrors_[price] = Find<QLabel>(this, refusals.at(price)->name);
+        priceBoxes_[price] = Find<QLineEdit>(this, form2::kPriceBoxes[price]);
+        priceErrors_[price] = Find<QLabel>(this, form2::kPriceRefusals[price]);
     }
-    int i = 0;
-    for (const char* letter : {"LblLogo1", "LblLogo2", "LblLogo3"})
-        letters_[i++] = Find<QLabel>(this, letter);
-    Option1 = Find<QAbstractButton>(this, "Option1");
+    letters_ = {Find<QLabel>(this, form2::Control<"LblLogo1">),
+                Find<QLabel>(this, form2::Control<"LblLogo2">),
+                Find<QLabel>(this, form2::Control<"LblLogo3">)};
+    Option1 = Find<QAbstractButton>(this, form2::Control<"Option1">);
 
-    OnClick(this, "CmdOk", &Form2::CmdOk_Click);
-    OnClick(this, "CmdEffacerP", &Form2::CmdEffacerP_Click);
-    OnClick(this, "CmdAideMenu", &Form2::CmdAideMenu_Click);
-    OnClick(this, "CmdQuitter", &Form2::CmdQuitter_Click);
+    OnClick(this, form2::Control<"CmdOk">, &Form2::CmdOk_Click);
+    OnClick(this, form2::Control<"CmdEffacerP">, &Form2::CmdEffacerP_Click);
+    OnClick(this, form2::Control<"CmdAideMenu">, &Form2::CmdAideMenu_Click);
+    OnClick(this, form2::Control<"CmdQuitter">, &Form2::CmdQuitter_Click);
     for (QLineEdit* price : priceBoxes_)
         connect(price, &QLineEdit::textEdited, this, &Form2::PricesEdited);
     setExitPause(nullptr);

@@ -60,9 +60,9 @@ class Form2 : public QWidget {
     bool CheckPrices();
     void ExitStep(int step);
 
-    std::array<QLineEdit*, 4> priceBoxes_{};  // in the order of calc::Price
-    std::array<QLabel*, 4> priceErrors_{};    // the label refusing each
-    std::array<QLabel*, 3> letters_{};        // the monogram, in the order it appears
+    std::array<QLineEdit*, calc::kPriceCount> priceBoxes_{};  // in the order of calc::Price
+    std::array<QLabel*, calc::kPriceCount> priceErrors_{};    // the label refusing each
+    std::array<QLabel*, 3> letters_{};  // the monogram, in the order it appears
     QAbstractButton* Option1 = nullptr;
     bool exiting_ = false;
     Pause exitPause_;

@@ -23,22 +23,24 @@ QString CaptionOf(const calc::DosageRange& range) {
 
 Form3::Form3(PriceSource prices) : prices_(std::move(prices)) {
     BuildWindow(this, Form3Screen());
-    LblMauvaisDos2 = Find<QLabel>(this, "LblMauvaisDos2");
-    LblPlageDosage = Find<QLabel>(this, "LblPlageDosage");
-    Lab13 = Find<QLabel>(this, "Lab13");
+    LblMauvaisDos2 = Find<QLabel>(this, form3::Control<"LblMauvaisDos2">);
+    LblPlageDosage = Find<QLabel>(this, form3::Control<"LblPlageDosage">);
+    Lab13 = Find<QLabel>(this, form3::Control<"Lab13">);
     checks_ = InputChecks(
-        {Find<QLineEdit>(this, "TxtDosage2"), LblMauvaisDos2},
-        {Find<QLineEdit>(this, "TxtVolMortier"), Find<QLabel>(this, "LblErrVolBet2")},
-        {Find<QLineEdit>(this, "TxtContenance2"), Find<QLabel>(this, "LblErrCont2")},
+        {Find<QLineEdit>(this, form3::Control<"TxtDosage2">), LblMauvaisDos2},
+        {Find<QLineEdit>(this, form3::Control<"TxtVolMortier">),
+         Find<QLabel>(this, form3::Control<"LblErrVolBet2">)},
+        {Find<QLineEdit>(this, form3::Control<"TxtContenance2">),
+         Find<QLabel>(this, form3::Control<"LblErrCont2">)},
         [this](bool accepted) { ShowRange(SelectedRange(), accepted ? kGreen : kRed); });
-    OnClick(this, "CmdCalcul2", &Form3::CmdCalcul2_Click);
-    OnClick(this, "CmdEffacer2", &Form3::CmdEffacer2_Click);
-    OnClick(this, "CmdRetour2", &Form3::CmdRetour2_Click);
-    OnClick(this, "CmdAideInfoMortier", &Form3::CmdAideInfoMortier_Click);
-    OnClick(this, "CmdImprimer2", &Form3::CmdImprimer2_Click);
+    OnClick(this, form3::Control<"CmdCalcul2">, &Form3::CmdCalcul2_Click);
+    OnClick(this, form3::Control<"CmdEffacer2">, &Form3::CmdEffacer2_Click);
+    OnClick(this, form3::Control<"CmdRetour2">, &Form3::CmdRetour2_Click);
+    OnClick(this, form3::Control<"CmdAideInfoMortier">, &Form3::CmdAideInfoMortier_Click);
+    OnClick(this, form3::Control<"CmdImprimer2">, &Form3::CmdImprimer2_Click);
     for (std::size_t i = 0; i < calc::kDosageRanges.size(); ++i) {
         const calc::DosageRange& range = calc::kDosageRanges[i];
-        auto* option = Find<QRadioButton>(this, Form3RangeOptions()[i]);
+        auto* option = Find<QRadioButton>(this, form3::kRangeOptions[i]);
         // The option has no caption: a screen reader says the range it selects.
         option->setAccessibleName(CaptionOf(range));
         connect(option, &QRadioButton::toggled, this, [this, &range](bool checked) {
@@ -55,7 +57,7 @@ void Form3::SetResultAreaVisible(bool visible) {
 
 const calc::DosageRange& Form3::SelectedRange() const {
     for (std::size_t i = 0; i < calc::kDosageRanges.size(); ++i)
-        if (Find<QRadioButton>(this, Form3RangeOptions()[i])->isChecked())
+        if (Find<QRadioButton>(this, form3::kRangeOptions[i])->isChecked())
             return calc::kDosageRanges[i];
     return calc::kDosageRanges.front();  // the option group always has one selected
 }
@@ -116,8 +118,8 @@ void Form3::CmdImprimer2_Click() {
     PrintWindow(this, Form3Screen(), {PricesFootnote(pricesUsed_, false, QDate::currentDate())});
 }
 
-void Form3::OpenFromMenu() {
-    CentreOnScreen(this);
+void Form3::OpenFromMenu(QScreen* screen) {
+    CentreOnScreen(this, screen);
     BringToFront(this);
     LblMauvaisDos2->hide();
     LblPlageDosage->show();

@@ -12,6 +12,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScreen;
 
 namespace ui {
 
@@ -20,8 +21,9 @@ class Form3 : public QWidget {
   public:
     explicit Form3(PriceSource prices);
 
-    // Opened by the menu's "OK": centred, shown, results hidden, the selected range's caption.
-    void OpenFromMenu();
+    // Opened by the menu's "OK" on the menu's screen: centred, shown, results hidden, the
+    // selected range's caption.
+    void OpenFromMenu(QScreen* screen);
     void SetResultAreaVisible(bool visible);
 
   signals:

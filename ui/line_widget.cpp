@@ -6,8 +6,11 @@
 
 namespace ui {
 
-LineWidget::LineWidget(QPoint from, QPoint to, int penWidth, QWidget* parent)
-    : QWidget(parent), penWidth_(penWidth), colour_(Qt::black) {
+LineWidget::LineWidget(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineWidget::setEnds(QPoint from, QPoint to, int penWidth) {
     // A wider pen thickens the rule across its direction only.
     QRect box = QRect(from, to).normalized();
     if (box.height() == 1)
@@ -15,7 +18,6 @@ LineWidget::LineWidget(QPoint from, QPoint to, int penWidth, QWidget* parent)
     else
         box.setWidth(penWidth);
     setGeometry(box);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void LineWidget::setLineColor(const QColor& colour) {

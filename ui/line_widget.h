@@ -10,19 +10,18 @@ namespace ui {
 class LineWidget : public QWidget {
     Q_OBJECT
   public:
-    // Points in the parent's pixels; the widget covers them and the pen width.
-    LineWidget(QPoint from, QPoint to, int penWidth, QWidget* parent);
+    explicit LineWidget(QWidget* parent);
 
+    // Points in the parent's pixels; the widget covers them and the pen width.
+    void setEnds(QPoint from, QPoint to, int penWidth);
     QColor lineColor() const { return colour_; }
     void setLineColor(const QColor& colour);
-    int penWidth() const { return penWidth_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    int penWidth_;
-    QColor colour_;
+    QColor colour_ = Qt::black;
 };
 
 }  // namespace ui

@@ -39,7 +39,7 @@ void SetRole(QWidget* widget, QPalette::ColorRole role, Rgb rgb) {
 
 }  // namespace
 
-QRect PxRect(int left, int top, int width, int height) {
+QRect PxRect(double left, double top, double width, double height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));
 }
 

@@ -32,7 +32,7 @@ constexpr int Px(double twips) {
 constexpr double Twips(int pixels) {
     return double(pixels) * kTwipsPerPixel;
 }
-QRect PxRect(int left, int top, int width, int height);
+QRect PxRect(double left, double top, double width, double height);
 
 QColor ToColor(Rgb rgb);
 

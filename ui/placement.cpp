@@ -2,8 +2,9 @@
 // The help window is centred vertically on its anchor; on its left when the anchor's centre is
 // in the right half of the screen (or exactly at its middle), on its right otherwise; then every
 // window Karvo moves is kept on the available area. Outer sizes count the window manager's frame,
-// learnt from the first framed window. A double-click whose second press lands on a window
-// Karvo has just moved under the pointer is not a click on that window.
+// learnt from the first framed window; a window too large for the area is first laid out at the
+// factor that fits. A double-click whose second press lands on a window Karvo has just moved under
+// the pointer is not a click on that window, nor does it take the keyboard focus there.
 #include "ui/placement.h"
 
 #include <QApplication>
@@ -12,10 +13,12 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <vector>
 
 #include "ui/look.h"
+#include "ui/screen.h"
 
 namespace ui {
 
@@ -50,6 +53,16 @@ TwipsRect AreaOf(const QWidget* window) {
     return ToTwips(window->screen()->availableGeometry());
 }
 
+// Lays the window out at the factor that fits it, with its frame, on the area.
+void FitOn(QWidget* window, const TwipsRect& area) {
+    const WindowDef& def = TableOf(window);
+    const QMargins frame = FrameOf(window);
+    const float factor =
+        FitFactor(float(def.width), float(def.height), float(Twips(frame.left() + frame.right())),
+                  float(Twips(frame.top() + frame.bottom())), area);
+    if (factor != ScaleOf(window)) SetScale(window, factor);
+}
+
 class PlacedRecently : public QObject {
   public:
     static void Mark(QWidget* window) {
@@ -60,11 +73,12 @@ class PlacedRecently : public QObject {
     }
 
   protected:
+    // Taken from the platform window, before a control under the pointer takes the focus.
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::MouseButtonDblClick || !watched->isWidgetType()) return false;
-        const QWidget* window = static_cast<QWidget*>(watched)->window();
-        return std::ranges::any_of(
-            placed_, [window](const Placed& p) { return p.window == window && !Stale(p); });
+        if (event->type() != QEvent::MouseButtonDblClick || watched->isWidgetType()) return false;
+        return std::ranges::any_of(placed_, [watched](const Placed& p) {
+            return p.window && p.window->windowHandle() == watched && !Stale(p);
+        });
     }
 
   private:
@@ -101,7 +115,7 @@ class RecentreWhenFramed : public QObject {
             window->frameGeometry() != window->geometry()) {
             window->removeEventFilter(this);
             deleteLater();
-            CentreOnScreen(window);
+            CentreOnScreen(window, window->screen());
         }
         return false;
     }
@@ -114,6 +128,13 @@ TwipsPoint Centre(float width, float height, const TwipsRect& area) {
     const float left = (area.width - width) / 2 + area.left;
     return {KeepInside(left, width, area.left, area.width),
             KeepInside(top, height, area.top, area.height)};
+}
+
+float FitFactor(float width, float height, float frameWidth, float frameHeight,
+                const TwipsRect& area) {
+    const float fit =
+        std::min((area.width - frameWidth) / width, (area.height - frameHeight) / height);
+    return std::clamp(fit, 0.5f, 1.0f);
 }
 
 HelpPlacement PlaceHelp(const TwipsRect& anchor, const TwipsRect& help, const TwipsRect& area) {
@@ -142,8 +163,10 @@ HelpPlacement PlaceHelp(const TwipsRect& anchor, const TwipsRect& help, const Tw
 }
 
 void PlaceBesideAnchor(QWidget* help, QWidget* anchor) {
+    const TwipsRect area = AreaOf(anchor);
+    FitOn(help, area);
     const TwipsRect anchorRect = OuterTwips(anchor);
-    const HelpPlacement placement = PlaceHelp(anchorRect, OuterTwips(help), AreaOf(anchor));
+    const HelpPlacement placement = PlaceHelp(anchorRect, OuterTwips(help), area);
     // The top first, then the anchor when it moves, then the help window's left.
     help->move(help->pos().x(), Px(placement.helpTop));
     if (placement.anchorLeft != anchorRect.left)
@@ -151,9 +174,11 @@ void PlaceBesideAnchor(QWidget* help, QWidget* anchor) {
     MoveTo(help, Px(placement.helpLeft), Px(placement.helpTop));
 }
 
-void CentreOnScreen(QWidget* window) {
+void CentreOnScreen(QWidget* window, QScreen* screen) {
+    const TwipsRect area = ToTwips(screen->availableGeometry());
+    FitOn(window, area);
     const TwipsRect outer = OuterTwips(window);
-    const TwipsPoint centred = Centre(outer.width, outer.height, AreaOf(window));
+    const TwipsPoint centred = Centre(outer.width, outer.height, area);
     MoveTo(window, Px(centred.left), Px(centred.top));
     const bool framed = window->frameGeometry() != window->geometry() || !FrameOf(window).isNull();
     if (!framed && !window->findChild<QObject*>(QStringLiteral("RecentreWhenFramed"),
@@ -162,6 +187,7 @@ void CentreOnScreen(QWidget* window) {
 }
 
 void BringToFront(QWidget* window) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

@@ -3,6 +3,7 @@
 // to the printer; afterwards every row's own colours and visibility come back.
 #include "ui/printing.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QPointer>
 #include <vector>
@@ -91,6 +92,17 @@ class FocusAndSelections {
     std::vector<Box> boxes_;
 };
 
+// The window as at its design size, whatever factor it is shown at and whatever the screen's
+// pixel ratio: the same page from any screen.
+QImage DesignImage(QWidget* window, const WindowDef& def) {
+    const double factor = ScaleOf(window);
+    if (factor != 1) LayOutControls(window, 1);
+    QImage image(Px(def.width), Px(def.height), QImage::Format_RGB32);
+    window->render(&image, QPoint(), QRegion(image.rect()));
+    if (factor != 1) LayOutControls(window, factor);
+    return image;
+}
+
 }  // namespace
 
 void PrintWindow(QWidget* window, const WindowDef& def, const PrintRequest& request) {
@@ -99,7 +111,7 @@ void PrintWindow(QWidget* window, const WindowDef& def, const PrintRequest& requ
     {
         const FocusAndSelections kept(window);
         Prepare(window, def);
-        page.image = window->grab().toImage();
+        page.image = DesignImage(window, def);
         printed = windowPrinter().printPage(page);
         Restore(window, def, request.noteOpen);
     }

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -86,8 +87,10 @@ void Program::Start() {
     form1_ = new Form1(Prices());
     Wire(form1_.data(), aideBeton_, AideBetonScreen());
     form2_ = new Form2;
-    connect(form2_, &Form2::ConcreteChosen, this, [this] { form1_->OpenFromMenu(); });
-    connect(form2_, &Form2::MortarChosen, this, [this] { MortarWindow()->OpenFromMenu(); });
+    connect(form2_, &Form2::ConcreteChosen, this,
+            [this] { form1_->OpenFromMenu(form2_->screen()); });
+    connect(form2_, &Form2::MortarChosen, this,
+            [this] { MortarWindow()->OpenFromMenu(form2_->screen()); });
     connect(form2_, &Form2::HelpRequested, this,
             [this] { ShowHelp(aideMenu_, AideMenuScreen(), form2_); });
     connect(form2_, &Form2::PricesEdited, this, [this] {
@@ -96,7 +99,7 @@ void Program::Start() {
     });
     // Queued: the menu is not destroyed under the timer that ends its monogram.
     connect(form2_, &Form2::ExitPlayed, this, &Program::End, Qt::QueuedConnection);
-    CentreOnScreen(form2_);
+    CentreOnScreen(form2_, QGuiApplication::primaryScreen());
     form2_->show();
     form2_->HideStartLabels();
     form1_->hide();
@@ -124,8 +127,7 @@ void Program::ShowHelp(QPointer<HelpWindow>& help, const HelpScreen& screen, QWi
         connect(help, &HelpWindow::Closed, this, [&help] { help = nullptr; });
         help->Form_Load();
     }
-    help->show();
-    help->raise();
+    BringToFront(help);
 }
 
 void Program::End() {

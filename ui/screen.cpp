@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Builds a window's widgets from its table, row by row: kind, name, geometry, colours, font,
-// text, visibility and selection; then the stacking, the focus order, what a screen reader says
-// and the "Entrée" key, all read from the same rows.
+// Builds a window's widgets from its table, row by row: kind, name, colours, text, visibility
+// and selection; then the stacking, the focus order, what a screen reader says and the "Entrée"
+// key, all read from the same rows. Places, sizes and fonts are laid out from the rows at a
+// factor of the design size, 1 when built, and again whenever the factor changes.
 #include "ui/screen.h"
 
 #include <QFrame>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
+#include <algorithm>
 
 #include "ui/caption_label.h"
 #include "ui/focus_ring.h"
@@ -65,9 +67,7 @@ QWidget* MakeWidget(const ControlDef& def, QWidget* parent) {
             return frame;
         }
         case Kind::Line:
-            return new LineWidget(QPoint(Px(def.at.left), Px(def.at.top)),
-                                  QPoint(Px(def.at.width), Px(def.at.height)),
-                                  def.look.style.has(Wide) ? 2 : 1, parent);
+            return new LineWidget(parent);
     }
     return nullptr;
 }
@@ -83,27 +83,58 @@ void SetText(QWidget* widget, const Caption& text) {
     }
 }
 
-void SetFont(QWidget* widget, const Look& look) {
-    if (look.points <= 0) return;
-    const QFont font = ArialFont(look.points, look.style.has(Bold), look.style.has(Italic));
-    if (auto* result = qobject_cast<ResultBox*>(widget))
-        result->setDesignFont(font);
+// A caption keeps its design font and is drawn scaled; any other text gets a scaled font. A row
+// without a size of its own has the window's.
+void SetFont(QWidget* widget, const Look& look, double windowPoints, double factor) {
+    const double points = look.points > 0 ? look.points : windowPoints;
+    if (points <= 0) return;
+    const bool bold = look.style.has(Bold), italic = look.style.has(Italic);
+    if (qobject_cast<CaptionLabel*>(widget))
+        widget->setFont(ArialFont(points, bold, italic));
+    else if (auto* result = qobject_cast<ResultBox*>(widget))
+        result->setDesignFont(ArialFont(points * factor, bold, italic));
     else
-        widget->setFont(font);
+        widget->setFont(ArialFont(points * factor, bold, italic));
+}
+
+void LayOut(QWidget* widget, const ControlDef& row, double windowPoints, double factor) {
+    const Place& at = row.at;
+    if (auto* line = qobject_cast<LineWidget*>(widget)) {
+        const int pen = row.look.style.has(Wide) ? 2 : 1;
+        line->setEnds(QPoint(Px(at.left * factor), Px(at.top * factor)),
+                      QPoint(Px(at.width * factor), Px(at.height * factor)),
+                      std::max(1, int(pen * factor + 0.5)));
+        return;
+    }
+    widget->setGeometry(
+        PxRect(at.left * factor, at.top * factor, at.width * factor, at.height * factor));
+    if (auto* label = qobject_cast<CaptionLabel*>(widget)) label->setScale(factor, Px(at.width));
+    SetFont(widget, row.look, windowPoints, factor);
 }
 
 QWidget* MakeControl(const ControlDef& def, QWidget* parent) {
     QWidget* widget = MakeWidget(def, parent);
     // Named before anything else, so that whatever reacts to it (a screen reader) knows it.
     widget->setObjectName(QString::fromLatin1(def.name));
-    if (def.kind != Kind::Line)
-        widget->setGeometry(PxRect(def.at.left, def.at.top, def.at.width, def.at.height));
     ApplyRowColours(widget, def);
-    SetFont(widget, def.look);
     SetText(widget, def.text);
     if (def.flags.has(Hidden)) widget->setVisible(false);
     return widget;
 }
+
+// What a window knows of its table: the table itself and the factor it is laid out at.
+class TableLink : public QObject {
+    Q_OBJECT
+  public:
+    TableLink(QWidget* window, const WindowDef& table) : QObject(window), def(table) {}
+    static TableLink* Of(const QWidget* window) {
+        auto* link = window->findChild<TableLink*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!link) qFatal("%s is not built from a table", qPrintable(window->objectName()));
+        return link;
+    }
+    const WindowDef& def;
+    double factor = 1;
+};
 
 // A caption as a name is spoken: no leading, trailing or repeated spaces, no final colon.
 QString SpokenCaption(const QWidget* window, const char* label) {
@@ -161,7 +192,7 @@ void ApplyRowColours(QWidget* widget, const ControlDef& row) {
 void BuildWindow(QWidget* window, const WindowDef& def) {
     window->setObjectName(QString::fromLatin1(def.name));
     window->setWindowTitle(QString::fromUtf8(def.caption));
-    window->setFixedSize(Px(def.width), Px(def.height));
+    new TableLink(window, def);
     // A window that fixes its background fixes every colour: no theme shows through.
     if (def.back != kDefault) window->setPalette(FixedPalette());
     ApplyWindowColours(window, def);
@@ -177,6 +208,32 @@ void BuildWindow(QWidget* window, const WindowDef& def) {
     for (const ControlDef& row : def.controls) Speak(window, row);
     ConnectEnterKey(window, def);
     (new FocusRing(window))->raise();
+    SetScale(window, 1);
+}
+
+const WindowDef& TableOf(const QWidget* window) {
+    return TableLink::Of(window)->def;
+}
+
+double ScaleOf(const QWidget* window) {
+    return TableLink::Of(window)->factor;
+}
+
+void SetScale(QWidget* window, double factor) {
+    TableLink* link = TableLink::Of(window);
+    const WindowDef& def = link->def;
+    link->factor = factor;
+    window->setFixedSize(Px(def.width * factor), Px(def.height * factor));
+    LayOutControls(window, factor);
+    auto* ring = window->findChild<FocusRing*>(QString(), Qt::FindDirectChildrenOnly);
+    ring->setGeometry(window->rect());
+    ring->setBand(std::max(1, int(FocusRing::kBand * factor + 0.5)));
+}
+
+void LayOutControls(QWidget* window, double factor) {
+    const WindowDef& def = TableOf(window);
+    for (const ControlDef& row : def.controls)
+        LayOut(FindControl(window, row.name), row, def.fontPoints, factor);
 }
 
 void ApplyWindowColours(QWidget* window, const WindowDef& def) {
@@ -204,3 +261,5 @@ QWidget* FindControl(const QWidget* window, const char* name) {
 }
 
 }  // namespace ui
+
+#include "screen.moc"

@@ -39,6 +39,7 @@ enum RowFlag : unsigned {
     Input = 32,       // typed by the user: Enter presses the window's default button
     Alert = 64,       // a refusal, announced to a screen reader when it shows
     EmptiedByRefusal = 128,
+    BeyondEdge = 256,  // partly beyond the window's edge, which cuts it, as designed
 };
 
 // A set of flags of one kind; a flag of another kind does not convert to it.
@@ -60,6 +61,10 @@ constexpr Flags<Style> operator|(Style a, Style b) {
 constexpr Flags<RowFlag> operator|(RowFlag a, RowFlag b) {
     return Flags<RowFlag>(a) | b;
 }
+// Never defined: a style joined to a row flag does not compile, and the error says so.
+struct StyleJoinedToRowFlag;
+StyleJoinedToRowFlag operator|(RowFlag, Style);
+StyleJoinedToRowFlag operator|(Style, RowFlag);
 
 // What printing does to a control; afterwards it gets back the look of its row.
 enum class Print : unsigned char {
@@ -131,62 +136,20 @@ struct WindowDef {
     bool printColours = false;            // the window itself goes black on paper to print
 };
 
-// Checks of a table where it is written, in static_assert: each is true when the table is sound.
-namespace checks {
-
-constexpr bool Same(const char* a, const char* b) {
-    return std::string_view(a) == std::string_view(b);
-}
-constexpr bool HasRow(const WindowDef& def, const char* name) {
-    for (const ControlDef& row : def.controls)
-        if (Same(row.name, name)) return true;
-    return false;
-}
-constexpr bool HasRows(const WindowDef& def, Names names) {
-    for (const char* name : names)
-        if (!HasRow(def, name)) return false;
-    return true;
-}
-constexpr bool NamesUnique(const WindowDef& def) {
-    for (std::size_t i = 0; i < def.controls.size(); ++i)
-        for (std::size_t j = i + 1; j < def.controls.size(); ++j)
-            if (Same(def.controls[i].name, def.controls[j].name)) return false;
-    return true;
-}
-// Every name of the orders, of the captions and of describedBy is a row of the window.
-constexpr bool NamesAreRows(const WindowDef& def) {
-    if (!HasRows(def, def.focusOrder) || !HasRows(def, def.clearOrder)) return false;
-    for (const ControlDef& row : def.controls) {
-        for (const char* caption : row.speech.captions)
-            if (caption && !HasRow(def, caption)) return false;
-        if (row.speech.describedBy && !HasRow(def, row.speech.describedBy)) return false;
-    }
-    return def.defaultButton == nullptr || HasRow(def, def.defaultButton);
-}
-// Each field of the mix is shown by exactly one box, and every box's field has a pattern
-// (calc::Pattern does not compile for a field without one).
-template <class Mix, std::size_t N>
-constexpr bool FieldsShownOnce(const WindowDef& def,
-                               const std::array<calc::FieldPattern<Mix>, N>& patterns) {
-    for (const ControlDef& row : def.controls)
-        if (const auto* field = std::get_if<double Mix::*>(&row.field))
-            if (calc::Pattern(*field).empty()) return false;
-    for (const calc::FieldPattern<Mix>& entry : patterns) {
-        int boxes = 0;
-        for (const ControlDef& row : def.controls)
-            if (const auto* field = std::get_if<double Mix::*>(&row.field))
-                boxes += *field == entry.field;
-        if (boxes != 1) return false;
-    }
-    return true;
-}
-constexpr bool Sound(const WindowDef& def) {
-    return NamesUnique(def) && NamesAreRows(def) && !def.focusOrder.empty();
-}
-
-}  // namespace checks
-
 void BuildWindow(QWidget* window, const WindowDef& def);
+
+// The table a window was built from, and the factor of its design size it is laid out at: 1
+// unless a screen too small for it made it smaller (placement.h).
+const WindowDef& TableOf(const QWidget* window);
+double ScaleOf(const QWidget* window);
+
+// Lays a built window out again at a factor of its design size, as one piece: its size, every
+// control's place and size, fonts, rules and the focus frame. Captions keep their design lines.
+void SetScale(QWidget* window, double factor);
+
+// The controls alone at a factor, the window keeping its size: the image of a window at its
+// design size is taken between two of these.
+void LayOutControls(QWidget* window, double factor);
 
 // The window's own colours as its table gives them.
 void ApplyWindowColours(QWidget* window, const WindowDef& def);

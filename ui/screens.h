@@ -1,29 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The six window tables.
+// The six window tables, each in a header of its own and checked as it compiles, and how the
+// program asks for them.
 #pragma once
 
 #include <array>
 
-#include "ui/screen.h"
+#include "ui/form1_screen.h"
+#include "ui/form2_screen.h"
+#include "ui/form3_screen.h"
+#include "ui/help_screens.h"
 
 namespace ui {
 
-const WindowDef& Form1Screen();  // the concrete window
-const WindowDef& Form2Screen();  // the menu
-const WindowDef& Form3Screen();  // the mortar window
-Names Form3RangeOptions();       // its options of the calc::kDosageRanges, in their order
-
-// A help window's table and its two buttons.
-struct HelpScreen {
-    const WindowDef& window;
-    const char* printButton;
-    const char* quitButton;
-};
-const HelpScreen& AideMenuScreen();     // beside the menu
-const HelpScreen& AideBetonScreen();    // beside the concrete window
-const HelpScreen& AideMortierScreen();  // beside the mortar window
+inline const WindowDef& Form1Screen() {  // the concrete window
+    return form1::kWindow;
+}
+inline const WindowDef& Form2Screen() {  // the menu
+    return form2::kWindow;
+}
+inline const WindowDef& Form3Screen() {  // the mortar window
+    return form3::kWindow;
+}
+inline const HelpScreen& AideMenuScreen() {  // beside the menu
+    return help::kHelps[0];
+}
+inline const HelpScreen& AideBetonScreen() {  // beside the concrete window
+    return help::kHelps[1];
+}
+inline const HelpScreen& AideMortierScreen() {  // beside the mortar window
+    return help::kHelps[2];
+}
 
 // All six, the menu first.
-std::array<const WindowDef*, 6> AllScreens();
+inline std::array<const WindowDef*, 6> AllScreens() {
+    return {&form2::kWindow,  &form1::kWindow,   &form3::kWindow,
+            &help::kAideMenu, &help::kAideBeton, &help::kAideMortier};
+}
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 #include "ui/font_loader.h"
 #include "ui/look.h"
 #include "ui/program.h"
+#include "ui/screens.h"
 
 int main(int argc, char* argv[]) {
     ui::FontConfigLoader fonts;
@@ -14,6 +15,6 @@ int main(int argc, char* argv[]) {
     ui::InitApplication();
     ui::Program program;
     program.Start();
-    startup::ExitAfterFirstPaint(program.Window(QStringLiteral("Form2")));
+    startup::ExitAfterFirstPaint(program.Window(QLatin1String(ui::form2::kWindow.name)));
     return QApplication::exec();
 }

@@ -1,137 +1,210 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real karvo under a window manager (openbox on Xvfb), as users run it: at scale 1 the menu
-# is centred on its outer frame, a calculator opens at the same place each time, and a
-# double-click on "INFOS" opens the help without pressing what the move put under the pointer;
-# at scale 2 on 1920x1080 (a 960x540 screen) every window it places keeps its title bar on the
-# screen. Screenshots of each step go to OUTPUT_DIR. Skipped (77) without openbox.
-# Usage: desktop.sh path/to/karvo path/to/karvo_layout OUTPUT_DIR
+# The real karvo under a window manager (openbox on Xvfb), as users run it. On 1280x1024: the menu
+# centred on its frame, a double-click on "OK" that leaves the keyboard on the dosage, a calculator
+# opened at the same place each time, a double-click on "INFOS" that does not press what the move
+# put under the pointer, minimised windows that "OK" and "INFOS" bring back. At scale 2 on
+# 1920x1080 with a 36-px panel (a 960x522 work area): every window whole in the work area, and
+# "CALCULS" pressed there. On two monitors: the calculator and its help open on the menu's.
+# Screenshots of each step go to OUTPUT_DIR. Usage: desktop.sh karvo karvo_layout OUTPUT_DIR
 set -euo pipefail
 export LC_ALL=C.UTF-8
 karvo=${1:?usage: desktop.sh karvo karvo_layout OUTPUT_DIR}
 layout=${2:?usage: desktop.sh karvo karvo_layout OUTPUT_DIR}
 out=${3:?usage: desktop.sh karvo karvo_layout OUTPUT_DIR}
-command -v openbox >/dev/null || { echo "desktop: skipped, openbox is not installed" >&2; exit 77; }
 mkdir -p "$out"
 work=$(mktemp -d)
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
+  pids=()
 }
-trap cleanup EXIT
+trap 'cleanup; rm -rf "$work"' EXIT
+# Called in a $(...) too, whose failure would not stop the script: it stops the script itself.
 fail() {
   echo "desktop: FAIL: $*" >&2
   import -window root "$out/failure.png" 2>/dev/null || true
+  [ "$BASHPID" = "$$" ] || kill -TERM "$$"
   exit 1
 }
+trap 'exit 1' TERM
 step() { echo "desktop: $*"; }
-poll() { # seconds command...: retries every 0.1 s
-  local tries=$(($1 * 10)); shift
-  while ((tries-- > 0)); do "$@" && return 0; sleep 0.1; done
+poll() { # seconds command...: retries every 0.05 s
+  local tries=$(($1 * 20)); shift
+  while ((tries-- > 0)); do "$@" && return 0; sleep 0.05; done
   return 1
 }
-
+not() { ! "$@"; }
 declare -A at=()
 while read -r window control x y w h; do at[$window.$control]="$x $y $w $h"; done < <("$layout")
 
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }  # the display is ours alone
 shown() { [ -n "$(visible "$1")" ]; }
-not_shown() { ! shown "$1"; }
 window_of() { poll 10 shown "$1" || fail "no window named $1"; visible "$1"; }
-# The outer frame "left top right bottom" of a client window, in screen pixels.
-frame() {
+# The client area "left top width height", in screen pixels.
+client() {
+  [ -n "$1" ] || fail "no window to measure"
+  xwininfo -id "$1" | awk '/Absolute upper-left|Width:|Height:/ { printf "%s ", $NF }'
+}
+framed() { xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q =; }
+# The outer frame "left top right bottom" of a framed client window.
+outer() {
   local x y w h l r t b
-  read -r x y w h <<<"$(xwininfo -id "$1" | awk '/Absolute upper-left|Width:|Height:/ { printf "%s ", $NF }')"
+  read -r x y w h <<<"$(client "$1")"
   read -r l r t b <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
   echo $((x - l)) $((y - t)) $((x + w + r)) $((y + h + b))
 }
-# Clicks a control (logical pixels from the tables, times the scale); $3 more xdotool words.
-click() {
-  local x y w h
-  read -r x y w h <<<"${at[$2]}"
-  xdotool mousemove --window "$1" $(((x + w / 2) * scale)) $(((y + h / 2) * scale)) click ${3:-} 1
-  sleep 0.3
+frame() { poll 5 framed "$1" || fail "window '$1' has no frame"; outer "$1"; }
+# A control's centre in its window: the tables' pixels times the window's own factor.
+centre() {
+  local x y w h width design
+  read -r x y w h <<<"${at[$2]:?no control $2}"
+  read -r _ _ design _ <<<"${at[${2%%.*}.${2%%.*}]}"
+  read -r _ _ width _ <<<"$(client "$1")"
+  awk -v x="$x" -v y="$y" -v w="$w" -v h="$h" -v f="$width" -v d="$design" \
+    'BEGIN { printf "%d %d", (x + w / 2) * f / d, (y + h / 2) * f / d }'
+}
+click() { xdotool mousemove --window "$1" $(centre "$1" "$2") click 1; }
+typed() { click "$1" "$2"; xdotool key ctrl+a BackSpace; xdotool type "$3"; }
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+copied_some() { [ -n "$(clipboard)" ]; }
+# What the focused box holds, as the user copies it; nothing when nothing is copied.
+copied() {
+  printf '' | xclip -i -selection clipboard >/dev/null 2>&1
+  xdotool key ctrl+a ctrl+c
+  poll 5 copied_some && clipboard
 }
 shot() { import -window root "$out/$1.png"; }
-# "RETOUR" on the concrete window; the menu is clicked only once the window has gone.
-back_to_menu() {
-  click "$concrete" Form1.CmdRetour1
-  poll 5 not_shown '^Dosage du b' || fail "the concrete window is still shown after RETOUR"
+# The pointer over a framed window whose frame is no longer where it was.
+under() { # window-name frame-before
+  local id x y w h X Y
+  id=$(visible "$1") && [ -n "$id" ] && framed "$id" && [ "$(outer "$id")" != "$2" ] || return 1
+  read -r x y w h <<<"$(client "$id")"
+  eval "$(xdotool getmouselocation --shell)"
+  ((X >= x && X < x + w && Y >= y && Y < y + h))
 }
-workarea() { xprop -root _NET_WORKAREA 2>/dev/null | grep -q =; }
+# A double-click whose first press makes the window $3 appear or move under the pointer: true
+# when both presses come within Qt's double-click interval, 400 ms.
+double_click() { # window control moving-window its-frame-before
+  local start
+  xdotool mousemove --window "$1" $(centre "$1" "$2")
+  start=$(date +%s%N)
+  xdotool click 1
+  poll 2 under "$3" "$4" || fail "$3 did not come under the pointer"
+  xdotool click 1
+  (($(date +%s%N) - start < 380000000))
+}
+in_area() { # window name left top right bottom
+  local l t r b
+  read -r l t r b <<<"$(frame "$1")"
+  ((l >= $3 && t >= $4 && r <= $5 && b <= $6)) || fail "$2 at $l,$t-$r,$b, out of $3,$4-$5,$6"
+  step "$2 whole at $l,$t-$r,$b"
+}
+state() { xprop -id "$1" _NET_WM_STATE; }
+restored() { not grep -q HIDDEN <<<"$(state "$1")" && [ "$(xdotool getactivewindow)" = "$1" ]; }
 
-start() { # width height scale
-  scale=$3
+workarea() { xprop -root _NET_WORKAREA 2>/dev/null | grep -q "= 0, 0, $1, $2,"; }
+at_frame() { [[ "$(outer "$1")" == "$2"* ]]; }
+start() { # width height scale [panel] [monitors...]
+  local rc=/etc/xdg/openbox/rc.xml
   Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
   pids+=($!)
   poll 10 test -s "$work/display" || fail "Xvfb did not start"
   export DISPLAY=:$(head -1 "$work/display")
   rm "$work/display"
-  openbox >/dev/null 2>&1 &
+  for monitor in "${@:5}"; do
+    read -ra words <<<"$monitor"
+    xrandr --setmonitor "${words[@]}" >/dev/null
+  done
+  sed "/<margins>/,/<\/margins>/ s|<bottom>0</bottom>|<bottom>${4:-0}</bottom>|" "$rc" >"$work/rc.xml"
+  openbox --config-file "$work/rc.xml" >/dev/null 2>&1 &
   pids+=($!)
   # Ready once it publishes the work area, which Qt reads as the available area.
-  poll 10 workarea || fail "openbox did not start"
-  env -u QT_QPA_PLATFORM -u LC_ALL QT_SCALE_FACTOR="$scale" LANG=fr_FR.UTF-8 "$karvo" >"$work/karvo.log" 2>&1 &
-  app=$!
-  pids+=($app)
+  poll 10 workarea "$1" $(($2 - ${4:-0})) || fail "openbox did not start"
+  env -u QT_QPA_PLATFORM -u LC_ALL QT_SCALE_FACTOR="$3" LANG=fr_FR.UTF-8 "$karvo" >/dev/null 2>&1 &
+  pids+=($!)
   menu=$(window_of '^Menu')
-  sleep 0.5
+  framed "$menu"
 }
 
-step "scale 1, 1280x1024: the menu centred on its frame"
+step "1280x1024: the menu centred on its frame"
 start 1280 1024 1
-read -r l t r b <<<"$(frame "$menu")"
-((${l} + r - 1280 <= 1 && 1280 - l - r <= 1)) || fail "menu frame $l..$r across 1280"
-((t + b - 1024 <= 1 && 1024 - t - b <= 1)) || fail "menu frame $t..$b: $t above, $((1024 - b)) below"
-step "menu frame $l,$t to $r,$b"
+poll 5 at_frame "$menu" "379 247 901 777" || fail "menu frame $(frame "$menu"), not 379,247-901,777"
 shot menu
-click "$menu" Form2.CmdOk
+for try in 1 2 3 4 5; do
+  double_click "$menu" Form2.CmdOk '^Dosage du b' "" && break
+  ((try < 5)) || fail "no double-click on OK within 400 ms in five tries"
+  click "$(window_of '^Dosage du b')" Form1.TxtDosage  # the focus back, then closed as RETOUR
+  xdotool key alt+F4
+  poll 5 not shown '^Dosage du b' || fail "the concrete window did not close"
+done
 concrete=$(window_of '^Dosage du b')
+xdotool type 350
+[ "$(copied)" = 350 ] || fail "after a double-click on OK, 350 typed went nowhere"
 first=$(frame "$concrete")
-step "a double-click on INFOS opens the help and leaves the concrete window open"
-click "$concrete" Form1.CmdAideBet "--repeat 2 --delay 120"
-window_of '^Aide beton' >/dev/null
+step "a double-click on OK leaves the dosage focused; a double-click on INFOS does not press RETOUR"
+for try in 1 2 3 4 5; do
+  double_click "$concrete" Form1.CmdAideBet '^Dosage du b' "$first" && break
+  ((try < 5)) || fail "no double-click on INFOS within 400 ms in five tries"
+  xdotool windowactivate --sync "$(window_of '^Aide beton')" key Escape
+  poll 5 not shown '^Aide beton' && click "$menu" Form2.CmdOk || fail "cannot open the calculator again"
+done
+help=$(window_of '^Aide beton')
 shown '^Dosage du b' || fail "the double-click pressed RETOUR"
 shot concrete-help
-click "$(window_of '^Aide beton')" FormAideBeton.CmdQuitAideBeton
-poll 5 not_shown '^Aide beton' || fail "the help is still shown"
-back_to_menu
+click "$help" FormAideBeton.CmdQuitAideBeton
+poll 5 not shown '^Aide beton' || fail "the help is still shown"
+click "$concrete" Form1.CmdRetour1
+poll 5 not shown '^Dosage du b' || fail "the concrete window is still shown after RETOUR"
 click "$menu" Form2.CmdOk
-[ "$(frame "$(window_of '^Dosage du b')")" = "$first" ] || fail "opened at $first, then at $(frame "$concrete")"
-step "the concrete window opens at $first both times"
+poll 5 at_frame "$(window_of '^Dosage du b')" "$first" || fail "opened at $first, then elsewhere"
+step "the concrete window opens at $first both times; OK and INFOS bring back a minimised window"
+xdotool windowminimize --sync "$concrete"
+click "$menu" Form2.CmdOk
+poll 5 restored "$concrete" || fail "the concrete window stays minimised: $(state "$concrete")"
+click "$concrete" Form1.CmdAideBet
+help=$(window_of '^Aide beton')
+xdotool windowminimize --sync "$help"
+click "$concrete" Form1.CmdAideBet
+poll 5 restored "$help" || fail "the help stays minimised: $(state "$help")"
 cleanup
-work=$(mktemp -d)
-pids=()
 
-step "scale 2, 1920x1080: every window placed with its title bar on the screen"
-start 1920 1080 2
-on_screen() { # window name
-  local l t r b
-  read -r l t r b <<<"$(frame "$1")"
-  ((l >= 0 && t >= 0 && l < 1920 && t < 1080)) || fail "$2 at $l,$t"
-  (((r - l) > 1920 || r <= 1920)) || fail "$2 reaches $r past the right edge"
-  (((b - t) > 1080 || b <= 1080)) || fail "$2 reaches $b below the bottom"
-}
-on_screen "$menu" menu
-shot scaled-menu
+step "scale 2 on 1920x1080, a 36-px panel: every window whole above it, CALCULS pressed"
+start 1920 1080 2 36
+in_area "$menu" menu 0 0 1920 1044
 click "$menu" Form2.CmdOk
 concrete=$(window_of '^Dosage du b')
-on_screen "$concrete" concrete
+in_area "$concrete" concrete 0 0 1920 1044
 click "$concrete" Form1.CmdAideBet
-on_screen "$concrete" "concrete beside its help"
-on_screen "$(window_of '^Aide beton')" "concrete help"
+in_area "$(window_of '^Aide beton')" "concrete help" 0 0 1920 1044
+in_area "$concrete" "concrete beside its help" 0 0 1920 1044
 shot scaled-concrete-help
-xdotool windowactivate --sync "$(visible '^Aide beton')" key Escape  # its buttons are below the screen
-poll 5 not_shown '^Aide beton' || fail "Escape did not close the help"
-back_to_menu
+click "$concrete" Form1.CmdRetour1
+poll 5 not shown '^Dosage du b' || fail "the concrete window is still shown after RETOUR"
 click "$menu" Form2.Option2
 click "$menu" Form2.CmdOk
 mortar=$(window_of '^Dosage du mortier')
-on_screen "$mortar" mortar
-# Its buttons are below the screen: five Tabs from the dosage reach "INFOS".
-xdotool windowactivate --sync "$mortar" key --delay 50 Tab Tab Tab Tab Tab space
-on_screen "$mortar" "mortar beside its help"
-on_screen "$(window_of '^Aide mortier')" "mortar help"
+in_area "$mortar" mortar 0 0 1920 1044
+typed "$mortar" Form3.TxtDosage2 325
+typed "$mortar" Form3.TxtVolMortier 1000
+typed "$mortar" Form3.TxtContenance2 100
+click "$mortar" Form3.CmdCalcul2
+click "$mortar" Form3.TxtEau3
+[ "$(copied)" = 11,3 ] || fail "CALCULS gave no water per batch of 11,3"
+click "$mortar" Form3.CmdAideInfoMortier
+in_area "$(window_of '^Aide mortier')" "mortar help" 0 0 1920 1044
+in_area "$mortar" "mortar beside its help" 0 0 1920 1044
 shot scaled-mortar-help
+cleanup
+
+step "two monitors, 1920x1080 and 1280x1024 on its right: windows open on the menu's"
+start 3200 1080 1 0 "*A 1920/508x1080/286+0+0 screen" "B 1280/338x1024/270+1920+0 none"
+in_area "$menu" "menu on the primary monitor" 0 0 1920 1080
+xdotool windowmove --sync "$menu" 2200 100
+click "$menu" Form2.CmdOk
+concrete=$(window_of '^Dosage du b')
+in_area "$concrete" "concrete on the menu's monitor" 1920 0 3200 1024
+click "$concrete" Form1.CmdAideBet
+in_area "$(window_of '^Aide beton')" "its help" 1920 0 3200 1024
+shot two-monitors
 step "passed; screenshots in $out"

@@ -4,8 +4,8 @@
 # as a Wayland session starts it (WAYLAND_DISPLAY, the DISPLAY of Xwayland, no Qt variable). The
 # compositor's own scene graph says where the menu and the help window INFOS opens are shown;
 # the backend has no pointer, so INFOS is pressed over the accessibility bus.
-# Usage: placement.sh path/to/karvo; exits 77 (skipped) without weston, Xwayland or Qt's
-# Wayland plugin (Debian packages weston, xwayland, qt6-wayland).
+# Usage: placement.sh path/to/karvo; fails without weston, Xwayland or Qt's Wayland plugin
+# (Debian packages weston, xwayland, qt6-wayland, which make test installs).
 set -euo pipefail
 export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "$0")" && pwd)
@@ -85,13 +85,13 @@ EOF
 fi
 
 karvo=${1:?usage: placement.sh path/to/karvo}
-skip() {
-  echo "wayland: skipped, $1 is missing" >&2
-  exit 77
+missing() {
+  echo "wayland: FAIL: $1 is missing" >&2
+  exit 1
 }
-command -v weston >/dev/null || skip weston
-command -v Xwayland >/dev/null || skip Xwayland
-compgen -G '/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so' >/dev/null || skip qt6-wayland
+command -v weston >/dev/null || missing weston
+command -v Xwayland >/dev/null || missing Xwayland
+compgen -G '/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so' >/dev/null || missing qt6-wayland
 work=$(mktemp -d)
 weston='' session=''
 trap '[ -z "$session" ] || kill -- "-$session" 2>/dev/null; [ -z "$weston" ] || kill "$weston"

@@ -10,14 +10,14 @@
 
 #include "ui/look.h"
 #include "ui/program.h"
-#include "ui/screen.h"
+#include "ui/screens.h"
 
 namespace {
 
 ui::Program* program = nullptr;
 
-QWidget* Window(const char* name) {
-    return program->Window(QLatin1String(name));
+QWidget* Window(const ui::WindowDef& def) {
+    return program->Window(QLatin1String(def.name));
 }
 
 void Type(QWidget* window, const char* box, const char* text) {
@@ -29,11 +29,10 @@ void Press(QWidget* window, const char* button) {
 }
 
 void OpenWithPrices(const char* option) {
-    QWidget* menu = Window("Form2");
-    for (const char* box : {"TxtPrixCiment", "TxtPrixSable", "TxtPrixGravier", "TxtPrixTransport"})
-        Type(menu, box, "40");
+    QWidget* menu = Window(ui::form2::kWindow);
+    for (const char* box : ui::form2::kPriceBoxes) Type(menu, box, "40");
     Press(menu, option);
-    Press(menu, "CmdOk");
+    Press(menu, ui::form2::Control<"CmdOk">);
 }
 
 void PressUntilDone(benchmark::State& state, QWidget* window, const char* button,
@@ -47,22 +46,24 @@ void PressUntilDone(benchmark::State& state, QWidget* window, const char* button
 }
 
 void BM_ConcreteCalculs(benchmark::State& state) {
-    OpenWithPrices("Option1");
-    QWidget* concrete = Window("Form1");
-    Type(concrete, "TxtDosage", "350");
-    Type(concrete, "TxtVolume", "1000");
-    Type(concrete, "TxtContenance", "150");
-    PressUntilDone(state, concrete, "CmdCalcul", "TxtPrixAchat");
+    using namespace ui::form1;
+    OpenWithPrices(ui::form2::Control<"Option1">);
+    QWidget* concrete = Window(kWindow);
+    Type(concrete, Control<"TxtDosage">, "350");
+    Type(concrete, Control<"TxtVolume">, "1000");
+    Type(concrete, Control<"TxtContenance">, "150");
+    PressUntilDone(state, concrete, Control<"CmdCalcul">, Control<"TxtPrixAchat">);
 }
 BENCHMARK(BM_ConcreteCalculs)->Unit(benchmark::kMicrosecond);
 
 void BM_MortarCalculs(benchmark::State& state) {
-    OpenWithPrices("Option2");
-    QWidget* mortar = Window("Form3");
-    Type(mortar, "TxtDosage2", "325");
-    Type(mortar, "TxtVolMortier", "1000");
-    Type(mortar, "TxtContenance2", "100");
-    PressUntilDone(state, mortar, "CmdCalcul2", "TxtPrixAchat3");
+    using namespace ui::form3;
+    OpenWithPrices(ui::form2::Control<"Option2">);
+    QWidget* mortar = Window(kWindow);
+    Type(mortar, Control<"TxtDosage2">, "325");
+    Type(mortar, Control<"TxtVolMortier">, "1000");
+    Type(mortar, Control<"TxtContenance2">, "100");
+    PressUntilDone(state, mortar, Control<"CmdCalcul2">, Control<"TxtPrixAchat3">);
 }
 BENCHMARK(BM_MortarCalculs)->Unit(benchmark::kMicrosecond);
 

@@ -86,3 +86,8 @@ class UiTest : public ::testing::Test {
 };
 
 }  // namespace ui::test
+
+// A failed comparison shows a QString as its text, not as bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}

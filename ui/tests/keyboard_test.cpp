@@ -71,10 +71,10 @@ TEST_F(UiTest, EnterPressesTheWindowsButtonFromAnInputAndTheFocusedButton) {
 // Framed from the moment the window is active, before any Tab: two bands two pixels wide left
 // of the control, the inner one 3:1 against the control, the outer one against what is around.
 TEST_F(UiTest, TheFocusedControlIsFramedVisibly) {
-    Open("Option1");
+    Play("Form2", {{"CmdAideMenu Option1 CmdOk", ""}});
     ASSERT_EQ(Window("Form1")->focusWidget(), Control("Form1", "TxtDosage"));
-    // The first two as the windows open, with the focus their tables give them.
-    for (const auto& [name, control] : {std::pair{"Form2", "CmdOk"}, {"Form1", "TxtDosage"}, {"Form2", "TxtPrixCiment"}, {"Form2", "Option1"}, {"Form1", "CmdCalcul"}}) {
+    // The first three as the windows open, with the focus their tables give them.
+    for (const auto& [name, control] : {std::pair{"Form2", "CmdOk"}, {"Form1", "TxtDosage"}, {"FormAideMenu", "CmdQuitInfoMenu"}, {"Form2", "TxtPrixCiment"}, {"Form2", "Option1"}, {"Form1", "CmdCalcul"}}) {
         Window(name)->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Window(name)));
         if (QApplication::focusWidget() != Control(name, control)) Control(name, control)->setFocus();

@@ -98,6 +98,7 @@ TEST_F(UiTest, TheExitShowsTheMonogramThenDestroysEveryWindowInOrder) {
     Window("Form2")->close();
     QTimer::singleShot(0, [] { Click("Form2", "CmdQuitter"), Window("Form2")->close(); });
     EXPECT_EQ(QApplication::exec(), 0);
+    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);  // as the last window went: for no other test
     EXPECT_EQ(seen.join(' '), "LblLogo1 150 LblLogo2 300 LblLogo3 550 Form1 1150 Form2 1150 Form3 1150 FormAideBeton 1150 FormAideMortier 1150 FormAideMenu 1150");
 }
 // clang-format on

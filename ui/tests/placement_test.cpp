@@ -50,6 +50,14 @@ TEST(Placement, CentredOrBesideTheAnchorOnTheAvailableArea) {
         EXPECT_FLOAT_EQ(at.left, c.left) << c.width << " on " << c.area.width;
         EXPECT_FLOAT_EQ(at.top, c.top) << c.width << " on " << c.area.width;
     }
+    // Laid out smaller, to fit with its frame (2 x 21 px) in the work area, but never below half.
+    const struct { float areaWidth, areaHeight, width, height, factor; } fits[] = {
+        {14400, 7830, 9180, 8625, 0.8713043f}, {14400, 7830, 9570, 10005, 0.7511244f}, {14400, 7830, 5520, 10035, 0.7488789f}, {14400, 7830, 7800, 7635, 0.9842829f},  // 960x522
+        {16395, 8775, 9570, 10005, 0.8455772f}, {16395, 8775, 9180, 8625, 0.9808696f}, {16395, 8775, 7800, 7635, 1},  // 1093x585
+        {19200, 10260, 9570, 10005, 0.994003f}, {19200, 10260, 5520, 10035, 0.9910314f}, {19200, 10260, 9180, 8625, 1},  // 1280x684
+        {19200, 15360, 9570, 10005, 1}, {6000, 4500, 9570, 10005, 0.5f}, {8000, 4500, 5520, 10035, 0.5f}};
+    for (const auto& c : fits)
+        EXPECT_FLOAT_EQ(FitFactor(c.width, c.height, 30, 315, {0, 0, c.areaWidth, c.areaHeight}), c.factor) << c.width << " on " << c.areaWidth;
 }
 // clang-format on
 
@@ -60,13 +68,37 @@ TEST_F(UiTest, HelpWindowsOpenBesideTheirAnchorsOnTheScreen) {
     EXPECT_EQ(Window("FormAideMenu")->pos(), QPoint(620, 41));
     Window("Form2")->move(200, 40);
     EXPECT_EQ(Window("FormAideMenu")->pos(), QPoint(620, 41));
-    // 4500 + 9180 + 6960 >= 19200: the concrete window moves left to 3050 twips.
+    // Each calculator opens centred on the screen; 4500 + 9180 + 6960 >= 19200: the concrete
+    // window moves left to 3050 twips.
+    Open("Option2");
     Open("Option1");
+    EXPECT_TRUE(Window("Form1")->pos() == QPoint(334, 225) &&
+                Window("Form3")->pos() == QPoint(321, 179));
     Window("Form1")->move(300, 100);
     Click("Form1", "CmdAideBet");
     EXPECT_EQ(Window("Form1")->pos(), QPoint(203, 100));
     EXPECT_EQ(Window("FormAideBeton")->pos(), QPoint(815, 99));
 }
+
+// The menu moved onto the laptop's screen opens the calculator there, laid out smaller and whole
+// (522 / 667 of its design), its help beside it (522 / 669); both print the page of their design
+// size. A window Karvo shows comes back from minimised.
+// clang-format off
+TEST_F(UiTest, OnASmallScreenWindowsAreWholeAndPrintTheirDesignSize) {
+    Open("Option2");
+    Play("Form3", {{"TxtDosage2=325 TxtVolMortier=1000 TxtContenance2=100 CmdCalcul2 CmdImprimer2 CmdAideInfoMortier FormAideMortier.CmdImpAideMortier FormAideMortier.CmdQuitInfoMortier", ""}});
+    Window("Form3")->showMinimized();
+    Window("Form2")->move(1400, 0);
+    Play("Form3", {{"Form2.CmdOk CmdCalcul2 CmdAideInfoMortier", ""}});
+    Window("FormAideMortier")->showMinimized();
+    Play("Form3", {{"CmdAideInfoMortier", ""}});
+    EXPECT_EQ(Window("Form3")->geometry(), QRect(1568, 0, 499, 522));  // pushed right of its help
+    EXPECT_EQ(Window("FormAideMortier")->geometry(), QRect(1281, 0, 287, 522));  // 10 twips in
+    EXPECT_FALSE(Window("Form3")->isMinimized() || Window("FormAideMortier")->isMinimized());
+    Play("Form3", {{"FormAideMortier.CmdImpAideMortier CmdImprimer2", ""}});
+    EXPECT_TRUE(Prints()[2].page.image == Prints()[1].page.image && Prints()[3].page.image == Prints()[0].page.image);
+}
+// clang-format on
 
 }  // namespace
 }  // namespace ui::test

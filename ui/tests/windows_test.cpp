@@ -28,7 +28,7 @@ TEST_F(UiTest, ConcreteChecksItsInputsInOrderThenItsPricesAndShowsItsNote) {
     Play("Form1", {
         {"TxtDosage=120 TxtVolume=1000 TxtContenance=150 CmdCalcul", "+LblMauvaisDos TxtDosage= TxtVolume=1000 LblPlageDosage1#FF0000 -TxtEauTot -CmdImprimer"},
         {"TxtDosage=200 CmdCalcul", "-LblMauvaisDos LblPlageDosage1#00FF00 +TxtEauTot +CmdImprimer"},
-        {"TxtVolume=0 TxtContenance=0 CmdCalcul", "+LblErrVolBet TxtVolume= -LblErrCont TxtContenance=0"},
+        {"TxtVolume=1.000,5 TxtContenance=0 CmdCalcul", "+LblErrVolBet TxtVolume= -LblErrCont TxtContenance=0"},
         {"TxtVolume=1000 CmdCalcul", "-LblErrVolBet +LblErrCont TxtContenance= -TxtEauTot"},
         {"TxtDosage=401 TxtContenance=150 CmdCalcul", "+LblMauvaisDos +LblErrCont TxtContenance=150"},
         {"TxtDosage=350 CmdCalcul", "-LblMauvaisDos -LblErrCont +TxtEauTot TxtPrixAchat=173,04"},
@@ -72,6 +72,7 @@ TEST_F(UiTest, MortarRangesRefusalsAndClearing) {
     Prices({"7,5", "40", "", "20"});
     Open("Option2");
     Play("Form3", {
+        {"", "LblPlageDosage=entre_300_et_350_Kg/m3"},
         {"TxtDosage2= TxtVolMortier=1000 TxtContenance2=100 CmdCalcul2", "+LblMauvaisDos2 LblPlageDosage#FF0000 TxtVolMortier=1000 TxtContenance2=100 -TxtEau3"},
         {"TxtDosage2=325 TxtVolMortier=0 CmdCalcul2", "-LblMauvaisDos2 LblPlageDosage#00FF00 +LblErrVolBet2 TxtVolMortier="},
         {"TxtDosage2=425 TxtVolMortier=0 CmdCalcul2", "+LblMauvaisDos2 +LblErrVolBet2 TxtVolMortier=0"},
@@ -93,7 +94,7 @@ TEST_F(UiTest, MenuChecksEachPriceInOrderThenOpensTheChosenCalculator) {
         {"TxtPrixCiment=800000 TxtPrixSable=9000000,5 CmdOk", "-LblErrCim +LblErrSab TxtPrixSable="},
         {"TxtPrixSable=9000000 TxtPrixGravier=9000000,5 CmdOk", "-LblErrSab +LblErrGrav"},
         {"TxtPrixGravier=9000000 TxtPrixTransport=9000000,5 CmdOk", "-LblErrGrav +LblErrTrans"},
-        {"TxtPrixTransport=40_le_m3 TxtPrixSable=abc CmdOk", "+LblErrTrans +LblErrSab TxtPrixSable= TxtPrixTransport=40_le_m3"},
+        {"TxtPrixTransport=40_le_m3 TxtPrixSable=1.000,50 CmdOk", "+LblErrTrans +LblErrSab TxtPrixSable= TxtPrixTransport=40_le_m3"},
         {"TxtPrixSable=9000000 TxtPrixTransport=9000000 CmdOk", "-LblErrSab -LblErrTrans +Form1"},
         {"Form1.CmdRetour1 TxtPrixSable=-1 CmdOk CmdEffacerP", "-Form1 +LblErrSab TxtPrixCiment= TxtPrixSable= TxtPrixGravier= TxtPrixTransport="},
         {"CmdOk", "-LblErrSab +Form1"}, {"Option2 CmdOk", "+Form1 +Form2 +Form3"}});

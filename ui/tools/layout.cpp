@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where things are, for the tests that drive or compare the real program from outside.
-//   karvo_layout             each control of each window, in pixels inside its window's client
-//                            area, as the tables give it: "Window Control left top width height"
+//   karvo_layout             each window ("Form1 Form1 0 0 612 575") then each of its controls,
+//                            in pixels inside its client area, as the tables give them at their
+//                            design size: "Window Control left top width height"
 //   karvo_layout --rendered  the program started with every window open: "dpr 2", then
 //                            "window Form1 612x575 1224x1150" (logical, then device pixels) and
 //                            "label Form1.Label1 0 71 ..." (where each line of a label starts)
@@ -20,6 +21,8 @@ namespace {
 
 void PrintTables() {
     for (const ui::WindowDef* window : ui::AllScreens()) {
+        std::printf("%s %s 0 0 %d %d\n", window->name, window->name, ui::Px(window->width),
+                    ui::Px(window->height));
         int frameLeft = 0, frameTop = 0;
         for (const ui::ControlDef& row : window->controls) {
             if (row.kind == ui::Kind::Line) continue;
@@ -62,14 +65,15 @@ int main(int argc, char* argv[]) {
     std::printf("dpr %s\n", qPrintable(QString::number(app.devicePixelRatio())));
     ui::Program program;
     program.Start();
-    for (const auto& [window, button] : {std::pair{"Form2", "CmdAideMenu"},
-                                         {"Form2", "CmdOk"},
-                                         {"Form1", "CmdAideBet"},
-                                         {"Form2", "Option2"},
-                                         {"Form2", "CmdOk"},
-                                         {"Form3", "CmdAideInfoMortier"}})
-        QTest::mouseClick(ui::Find<QAbstractButton>(program.Window(window), button),
-                          Qt::LeftButton);
+    using namespace ui;
+    for (const auto& [window, button] :
+         {std::pair{form2::kWindow.name, form2::Control<"CmdAideMenu">},
+          {form2::kWindow.name, form2::Control<"CmdOk">},
+          {form1::kWindow.name, form1::Control<"CmdAideBet">},
+          {form2::kWindow.name, form2::Control<"Option2">},
+          {form2::kWindow.name, form2::Control<"CmdOk">},
+          {form3::kWindow.name, form3::Control<"CmdAideInfoMortier">}})
+        QTest::mouseClick(Find<QAbstractButton>(program.Window(window), button), Qt::LeftButton);
     PrintRendered(program);
     return 0;
 }

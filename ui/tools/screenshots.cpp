@@ -59,19 +59,16 @@ void SaveEachWindow(const QDir& dir) {
 void SaveWorkedExample(const QDir& dir) {
     ui::Program program;
     program.Start();
-    QWidget* menu = program.Window(QStringLiteral("Form2"));
-    const char* const prices[][2] = {{"TxtPrixCiment", "7,25"},
-                                     {"TxtPrixSable", "40"},
-                                     {"TxtPrixGravier", "35"},
-                                     {"TxtPrixTransport", "60"}};
-    for (const auto& [box, text] : prices) Type(menu, box, text);
+    QWidget* menu = program.Window(QString::fromLatin1(ui::form2::kWindow.name));
+    const char* const prices[] = {"7,25", "40", "35", "60"};
+    for (int i = 0; i < 4; ++i) Type(menu, ui::form2::kPriceBoxes[i], prices[i]);
     Save(menu, dir, "-example");
-    Click(menu, "CmdOk");
-    QWidget* concrete = program.Window(QStringLiteral("Form1"));
-    Type(concrete, "TxtDosage", "350");
-    Type(concrete, "TxtVolume", "1000");
-    Type(concrete, "TxtContenance", "150");
-    Click(concrete, "CmdCalcul");
+    Click(menu, ui::form2::Control<"CmdOk">);
+    QWidget* concrete = program.Window(QString::fromLatin1(ui::form1::kWindow.name));
+    Type(concrete, ui::form1::Control<"TxtDosage">, "350");
+    Type(concrete, ui::form1::Control<"TxtVolume">, "1000");
+    Type(concrete, ui::form1::Control<"TxtContenance">, "150");
+    Click(concrete, ui::form1::Control<"CmdCalcul">);
     Save(concrete, dir, "-example");
 }
 

@@ -1,32 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Table of the concrete window: one row per control with its kind, text, place in twips, look,
 // state when the window is created, groups, print role, the result it shows and what a screen
-// reader calls it; then the window's focus order and what "X" empties, checked as they compile.
-#include "ui/screens.h"
+// reader calls it; then the window's focus order and what "X" empties, checked as they compile;
+// and the names of its controls that the window's code uses, each checked against the table.
+#pragma once
 
-namespace ui {
-namespace {
+#include "calc/concrete.h"
+#include "ui/screen_checks.h"
+
+namespace ui::form1 {
 
 using Mix = calc::ConcreteMix;
 
 using enum Kind;
 
 // clang-format off
-constexpr Look kQuantityBox{.back = 0xC0FFC0, .points = 14.25, .style = Bold};  // a box of quantities
-constexpr Look kCaption{.fore = kGreen, .back = kBlack, .points = 12};  // a caption of the screen scheme
-constexpr Look kCaptionBold{.fore = kGreen, .back = kBlack, .points = 12, .style = Bold};
-constexpr Look kUse{.back = 0xC0FFC0, .points = 11.25, .style = Bold | Italic};  // a recommended dosage and its uses
-constexpr Look kRule{.fore = kGreen};  // a rule of the screen scheme
-constexpr Look kCostBox{.back = 0xFFFF80, .points = 14.25, .style = Bold};  // a box of costs
-constexpr Look kTimeBox{.fore = kGreen, .back = kBlack, .points = 15.75, .style = Bold};  // a box of the working time
-constexpr Look kHeading{.fore = kWhite, .back = kBlack, .points = 11.25, .style = Bold};  // a heading of the results
-constexpr Look kRefusal{.fore = kRed, .back = kBlack, .points = 12, .style = Bold};  // a refused input
+inline constexpr Look kQuantityBox{.back = 0xC0FFC0, .points = 14.25, .style = Bold};  // a box of quantities
+inline constexpr Look kCaption{.fore = kGreen, .back = kBlack, .points = 12};  // a caption of the screen scheme
+inline constexpr Look kCaptionBold{.fore = kGreen, .back = kBlack, .points = 12, .style = Bold};
+inline constexpr Look kUse{.back = 0xC0FFC0, .points = 11.25, .style = Bold | Italic};  // a recommended dosage and its uses
+inline constexpr Look kRule{.fore = kGreen};  // a rule of the screen scheme
+inline constexpr Look kCostBox{.back = 0xFFFF80, .points = 14.25, .style = Bold};  // a box of costs
+inline constexpr Look kTimeBox{.fore = kGreen, .back = kBlack, .points = 15.75, .style = Bold};  // a box of the working time
+inline constexpr Look kHeading{.fore = kWhite, .back = kBlack, .points = 11.25, .style = Bold};  // a heading of the results
+inline constexpr Look kRefusal{.fore = kRed, .back = kBlack, .points = 12, .style = Bold};  // a refused input
 
-constexpr TextPart kInfoNote[] = {
+inline constexpr TextPart kInfoNote[] = {
     {"   L'humidité des composants du béton  étant un facteur assez variable,  il faut en pratique, rajouter une quantité d'eau pouvant aller environ jusqu'à 10 à 15 % et ceci afin d'obtenir un béton qui se présente sous l'aspect d'une pâte fluide mais épaisse qui remplit le coffrage avec facilité et sans travail particulier.  Penser à relancer un calcul pour la dernière gachée ( plus petite ).", 0},
 };
 
-constexpr ControlDef kControls[] = {
+inline constexpr ControlDef kControls[] = {
     {.kind = Label, .name = "LblInfo", .text = kInfoNote, .at = {120, 120, 8895, 1455}, .look = {.fore = kBlack, .back = 0xC0FFC0, .points = 11.25, .style = Bold}, .flags = Hidden | Above},
     {.kind = Label, .name = "Label1", .text = "  Dosage    150 Kg/m3                        Surfaces propres sous fondations", .at = {120, 120, 8895, 375}, .look = kUse, .print = Print::Paper},
     {.kind = Label, .name = "Label2", .text = "                   200 Kg/m3                        Fondations simples - Bétons de remplissages", .at = {120, 480, 8895, 375}, .look = kUse, .print = Print::Paper},
@@ -100,14 +103,14 @@ constexpr ControlDef kControls[] = {
 };
 
 // Tab goes through the window in this order, from the dosage.
-constexpr const char* kFocus[] = {
+inline constexpr const char* kFocus[] = {
     "TxtDosage", "TxtVolume", "TxtContenance", "CmdCalcul", "TxtEauTot", "TxtCimentTot",
     "TxtSableTot", "TxtGravierTot", "TxtEau", "TxtCiment", "TxtSable", "TxtGravier", "CmdEffacer",
     "CmdRetour1", "TxtBeton", "TxtTempsTh", "CmdInfo", "CmdQuitterInfo", "TxtTempsTm",
     "CmdImprimer", "TxtPrixAchat", "TxtEauTotL", "TxtCimentTotL", "TxtSableTotL", "TxtGravierTotL",
     "TxtPrixDetCim", "TxtPrixDetSab", "TxtPrixDetGrav", "CmdAideBet"};
 // "X" empties these boxes and hides this label, in this order.
-constexpr const char* kClear[] = {
+inline constexpr const char* kClear[] = {
     "TxtDosage", "TxtVolume", "TxtContenance", "TxtEauTot", "TxtCimentTot", "TxtSableTot",
     "TxtGravierTot", "TxtEau", "TxtCiment", "TxtSable", "TxtGravier", "TxtBeton", "TxtTempsTh",
     "TxtTempsTm", "LblMauvaisDos", "TxtEauTotL", "TxtCimentTotL", "TxtSableTotL", "TxtGravierTotL",
@@ -115,25 +118,22 @@ constexpr const char* kClear[] = {
 
 // clang-format on
 
-constexpr WindowDef kWindow{.name = "Form1",
-                            .caption = "Dosage du béton    Karvo",
-                            .width = 9180,
-                            .height = 8625,
-                            .fore = kDefault,
-                            .back = kBlack,
-                            .fontPoints = 8.25,
-                            .controls = kControls,
-                            .focusOrder = kFocus,
-                            .clearOrder = kClear,
-                            .defaultButton = "CmdCalcul",
-                            .printColours = true};
-static_assert(checks::Sound(kWindow));
-static_assert(checks::FieldsShownOnce(kWindow, calc::kConcretePatterns));
+inline constexpr WindowDef kWindow{.name = "Form1",
+                                   .caption = "Dosage du béton    Karvo",
+                                   .width = 9180,
+                                   .height = 8625,
+                                   .fore = kDefault,
+                                   .back = kBlack,
+                                   .fontPoints = 8.25,
+                                   .controls = kControls,
+                                   .focusOrder = kFocus,
+                                   .clearOrder = kClear,
+                                   .defaultButton = "CmdCalcul",
+                                   .printColours = true};
+static_assert(checks::Sound<kWindow>());
+static_assert(checks::ResultsShownOnce<kWindow, calc::kConcretePatterns>());
 
-}  // namespace
+template <checks::Text Name>
+inline constexpr const char* Control = checks::Control<kWindow, Name>();
 
-const WindowDef& Form1Screen() {
-    return kWindow;
-}
-
-}  // namespace ui
+}  // namespace ui::form1

@@ -1,18 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tables of the three help windows and their texts: each text is a run of sentences, each
 // sentence followed by the spaces that end its line at the label's width and font.
-#include "ui/screens.h"
+#pragma once
+
+#include "ui/screen_checks.h"
 
 namespace ui {
-namespace {
+
+// A help window's table and its two buttons.
+struct HelpScreen {
+    const WindowDef& window;
+    const char* printButton;
+    const char* quitButton;
+};
+
+}  // namespace ui
+
+namespace ui::help {
 
 // The texts' grey, the windows' own too: no theme colour shows around a text.
-constexpr Rgb kHelpGrey = 0xE0E0E0;
+inline constexpr Rgb kHelpGrey = 0xE0E0E0;
 
 using enum Kind;
 
 // clang-format off
-constexpr TextPart kMenuText[] = {
+inline constexpr TextPart kMenuText[] = {
     {"On fait ici le choix du calcul des composants du béton ou du mortier.", 107},
     {"On peut si on le veut, saisir le prix des matériaux et du transport.", 34},
     {"Il n'est pas précisé d'unités monétaires.", 85},
@@ -28,7 +40,7 @@ constexpr TextPart kMenuText[] = {
     {"Il est conseillé d'utiliser une bétonnière.", 0},
 };
 
-constexpr TextPart kBetonText[] = {
+inline constexpr TextPart kBetonText[] = {
     {" Calcul des composants du béton dosé entre 150 Kg et 400 Kg de ciment  par mètre cube de béton mis en place, damé ou vibré.", 144},
     {"Il faut entrer trois données qui sont :", 61},
     {"1  Le dosage du béton, en Kg/m3.", 66},
@@ -59,7 +71,7 @@ constexpr TextPart kBetonText[] = {
     {"Enfin le sable et le gravier doivent être propres", 0},
 };
 
-constexpr TextPart kMortierText[] = {
+inline constexpr TextPart kMortierText[] = {
     {"  Calcul des composants du mortier dosé entre 300 Kg", 8},
     {"et 900 Kg de ciment par mètre cube de mortier mis", 11},
     {"en place.", 169},
@@ -100,83 +112,70 @@ constexpr TextPart kMortierText[] = {
     {"Enfin le sable doit être propre.", 0},
 };
 
-constexpr ControlDef kMenuControls[] = {
+inline constexpr ControlDef kMenuControls[] = {
     {.kind = Label, .name = "LblInfoMenu", .text = kMenuText, .at = {120, 120, 4455, 7455}, .look = {.back = kHelpGrey, .points = 9.75, .style = Bold}},
     {.kind = Button, .name = "CmdImpAideMenu", .text = "IMPRIMER", .at = {120, 6960, 1215, 495}, .look = {.back = 0x80FF80, .points = 9.75, .style = Bold}, .print = Print::Hidden},
     {.kind = Button, .name = "CmdQuitInfoMenu", .text = "Quitter les infos", .at = {2640, 6960, 1935, 495}, .look = {.back = 0x80FF80, .points = 11.25, .style = Bold}, .print = Print::Hidden},
 };
 
 // Tab goes through a help window from "Quitter les infos".
-constexpr const char* kMenuFocus[] = {"CmdQuitInfoMenu", "CmdImpAideMenu"};
+inline constexpr const char* kMenuFocus[] = {"CmdQuitInfoMenu", "CmdImpAideMenu"};
 
-constexpr ControlDef kBetonControls[] = {
+inline constexpr ControlDef kBetonControls[] = {
     {.kind = Label, .name = "LblAideBeton", .text = kBetonText, .at = {0, 0, 6855, 8565}, .look = {.back = kHelpGrey, .points = 9.75, .style = Bold}},
     {.kind = Button, .name = "CmdImpAideBeton", .text = "IMPRIMER", .at = {240, 8040, 1215, 495}, .look = {.back = 0x80FF80, .points = 9.75, .style = Bold}, .print = Print::Hidden},
     {.kind = Button, .name = "CmdQuitAideBeton", .text = "Quitter les infos", .at = {4800, 8040, 1935, 495}, .look = {.back = 0x80FF80, .points = 11.25, .style = Bold}, .print = Print::Hidden},
 };
 
-constexpr const char* kBetonFocus[] = {"CmdQuitAideBeton", "CmdImpAideBeton"};
+inline constexpr const char* kBetonFocus[] = {"CmdQuitAideBeton", "CmdImpAideBeton"};
 
-constexpr ControlDef kMortierControls[] = {
+inline constexpr ControlDef kMortierControls[] = {
     {.kind = Label, .name = "Label1", .text = kMortierText, .at = {0, 120, 5445, 9855}, .look = {.back = kHelpGrey, .points = 9.75, .style = Bold}},
     {.kind = Button, .name = "CmdImpAideMortier", .text = "IMPRIMER", .at = {240, 9360, 1215, 495}, .look = {.back = 0x80FF80, .points = 9.75, .style = Bold}, .print = Print::Hidden},
     {.kind = Button, .name = "CmdQuitInfoMortier", .text = "Quitter les infos", .at = {3360, 9360, 1935, 495}, .look = {.back = 0x80FF80, .points = 11.25, .style = Bold}, .print = Print::Hidden},
 };
 
-constexpr const char* kMortierFocus[] = {"CmdQuitInfoMortier", "CmdImpAideMortier"};
+inline constexpr const char* kMortierFocus[] = {"CmdQuitInfoMortier", "CmdImpAideMortier"};
 
 // clang-format on
 
-constexpr WindowDef kAideMenu{.name = "FormAideMenu",
-                              .caption = "Aide menu Karvo",
-                              .width = 4680,
-                              .height = 7620,
-                              .fore = kDefault,
-                              .back = kHelpGrey,
-                              .fontPoints = 0,
-                              .controls = kMenuControls,
-                              .focusOrder = kMenuFocus};
-constexpr WindowDef kAideBeton{.name = "FormAideBeton",
-                               .caption = "Aide beton Karvo",
-                               .width = 6960,
-                               .height = 8655,
-                               .fore = kDefault,
-                               .back = kHelpGrey,
-                               .fontPoints = 0,
-                               .controls = kBetonControls,
-                               .focusOrder = kBetonFocus};
-constexpr WindowDef kAideMortier{.name = "FormAideMortier",
-                                 .caption = "Aide mortier Karvo",
-                                 .width = 5520,
-                                 .height = 10035,
-                                 .fore = kDefault,
-                                 .back = kHelpGrey,
-                                 .fontPoints = 0,
-                                 .controls = kMortierControls,
-                                 .focusOrder = kMortierFocus};
-constexpr HelpScreen kHelps[] = {{kAideMenu, "CmdImpAideMenu", "CmdQuitInfoMenu"},
-                                 {kAideBeton, "CmdImpAideBeton", "CmdQuitAideBeton"},
-                                 {kAideMortier, "CmdImpAideMortier", "CmdQuitInfoMortier"}};
-static_assert([] {
-    for (const HelpScreen& help : kHelps)
-        if (!checks::Sound(help.window) || !checks::HasRow(help.window, help.printButton) ||
-            !checks::HasRow(help.window, help.quitButton))
-            return false;
-    return true;
-}());
+inline constexpr WindowDef kAideMenu{.name = "FormAideMenu",
+                                     .caption = "Aide menu Karvo",
+                                     .width = 4680,
+                                     .height = 7620,
+                                     .fore = kDefault,
+                                     .back = kHelpGrey,
+                                     .fontPoints = 0,
+                                     .controls = kMenuControls,
+                                     .focusOrder = kMenuFocus};
+inline constexpr WindowDef kAideBeton{.name = "FormAideBeton",
+                                      .caption = "Aide beton Karvo",
+                                      .width = 6960,
+                                      .height = 8655,
+                                      .fore = kDefault,
+                                      .back = kHelpGrey,
+                                      .fontPoints = 0,
+                                      .controls = kBetonControls,
+                                      .focusOrder = kBetonFocus};
+inline constexpr WindowDef kAideMortier{.name = "FormAideMortier",
+                                        .caption = "Aide mortier Karvo",
+                                        .width = 5520,
+                                        .height = 10035,
+                                        .fore = kDefault,
+                                        .back = kHelpGrey,
+                                        .fontPoints = 0,
+                                        .controls = kMortierControls,
+                                        .focusOrder = kMortierFocus};
+static_assert(checks::Sound<kAideMenu>());
+static_assert(checks::Sound<kAideBeton>());
+static_assert(checks::Sound<kAideMortier>());
 
-}  // namespace
+inline constexpr HelpScreen kHelps[] = {
+    {kAideMenu, checks::Control<kAideMenu, "CmdImpAideMenu">(),
+     checks::Control<kAideMenu, "CmdQuitInfoMenu">()},
+    {kAideBeton, checks::Control<kAideBeton, "CmdImpAideBeton">(),
+     checks::Control<kAideBeton, "CmdQuitAideBeton">()},
+    {kAideMortier, checks::Control<kAideMortier, "CmdImpAideMortier">(),
+     checks::Control<kAideMortier, "CmdQuitInfoMortier">()}};
 
-const HelpScreen& AideMenuScreen() {
-    return kHelps[0];
-}
-
-const HelpScreen& AideBetonScreen() {
-    return kHelps[1];
-}
-
-const HelpScreen& AideMortierScreen() {
-    return kHelps[2];
-}
-
-}  // namespace ui
+}  // namespace ui::help

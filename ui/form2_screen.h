@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Table of the menu: one row per control with its kind, text, place in twips, look, state when
-// the window is created and what a screen reader calls it; then its focus order. The list of
-// the six windows is here too.
-#include "ui/screens.h"
+// the window is created and what a screen reader calls it; then its focus order and its price
+// boxes, checked as they compile; and the names of its controls that the menu's code uses, each
+// checked against the table.
+#pragma once
 
-namespace ui {
-namespace {
+#include "calc/prices.h"
+#include "ui/screen_checks.h"
+
+namespace ui::form2 {
 
 using enum Kind;
 
 // clang-format off
-constexpr Look kPriceBox{.back = 0xFFFF80, .points = 14.25, .style = Bold};  // a price box
-constexpr Look kCaption{.fore = kGreen, .back = kBlack, .points = 12};  // a caption of the screen scheme
-constexpr Look kRefusal{.fore = kRed, .back = kBlack, .points = 12, .style = Bold | Centred};  // a refused price
+inline constexpr Look kPriceBox{.back = 0xFFFF80, .points = 14.25, .style = Bold};  // a price box
+inline constexpr Look kCaption{.fore = kGreen, .back = kBlack, .points = 12};  // a caption of the screen scheme
+inline constexpr Look kRefusal{.fore = kRed, .back = kBlack, .points = 12, .style = Bold | Centred};  // a refused price
 
-constexpr ControlDef kControls[] = {
+inline constexpr ControlDef kControls[] = {
     {.kind = Label, .name = "LblTitre", .text = "  CALCUL DES COMPOSANTS   DES BETONS OU DES MORTIERS", .at = {240, 240, 5175, 735}, .look = {.fore = kBlack, .back = 0xC0C000, .points = 15.75, .style = Bold | Centred}},
     {.kind = Label, .name = "Label1", .text = "CHOIX", .at = {6480, 960, 1215, 375}, .look = {.fore = 0xFFC080, .back = kBlack, .points = 14.25, .style = Bold | Centred}},
     {.kind = Frame, .name = "Frame1", .at = {6600, 1560, 975, 2175}, .look = {.back = 0x004000}, .speech = {.name = "Choix du calcul"}},
@@ -41,7 +44,7 @@ constexpr ControlDef kControls[] = {
     {.kind = Button, .name = "CmdEffacerP", .text = "X", .at = {4440, 6960, 495, 375}, .look = {.back = 0xFFC080, .points = 15.75, .style = Bold}, .speech = {.name = "Effacer les prix"}},
     {.kind = Button, .name = "CmdAideMenu", .text = "INFOS", .at = {5160, 6960, 855, 375}, .look = {.back = 0x80FFFF, .points = 12, .style = Bold}},
     {.kind = Button, .name = "CmdOk", .text = "OK", .at = {6240, 6960, 1335, 375}, .look = {.back = 0x80FF80, .points = 15.75, .style = Bold}},
-    {.kind = Label, .name = "LblLogo2", .text = "R", .at = {2640, 7200, 495, 495}, .look = {.fore = kWhite, .back = kBlack, .points = 15.75, .style = Bold | Centred}},
+    {.kind = Label, .name = "LblLogo2", .text = "R", .at = {2640, 7200, 495, 495}, .look = {.fore = kWhite, .back = kBlack, .points = 15.75, .style = Bold | Centred}, .flags = BeyondEdge},
     {.kind = Line, .name = "Line3", .at = {1440, 2280, 2400, 2280}, .look = {.fore = 0x00FFFF, .style = Wide}},
     {.kind = Line, .name = "Line4", .at = {1440, 3720, 2640, 3720}, .look = {.fore = 0x00FFFF, .style = Wide}},
     {.kind = Line, .name = "Line1", .at = {120, 3960, 7680, 3960}, .look = {.fore = kGreen}},
@@ -49,37 +52,33 @@ constexpr ControlDef kControls[] = {
 };
 
 // Tab goes through the menu in this order, from "OK".
-constexpr const char* kFocus[] = {
+inline constexpr const char* kFocus[] = {
     "CmdOk", "CmdQuitter", "Option1", "Option2", "TxtPrixCiment", "TxtPrixSable", "TxtPrixGravier",
     "TxtPrixTransport", "CmdEffacerP", "CmdAideMenu"};
 
+// The price boxes and the labels refusing them, in the order of calc::Price.
+inline constexpr const char* kPriceBoxes[] = {"TxtPrixCiment", "TxtPrixSable", "TxtPrixGravier",
+                                              "TxtPrixTransport"};
+inline constexpr const char* kPriceRefusals[] = {"LblErrCim", "LblErrSab", "LblErrGrav",
+                                                 "LblErrTrans"};
+
 // clang-format on
 
-constexpr WindowDef kWindow{.name = "Form2",
-                            .caption = "Menu   béton - mortier  Karvo",
-                            .width = 7800,
-                            .height = 7635,
-                            .fore = kBlack,
-                            .back = kBlack,
-                            .fontPoints = 0,
-                            .controls = kControls,
-                            .focusOrder = kFocus,
-                            .defaultButton = "CmdOk"};
-static_assert(checks::Sound(kWindow));
+inline constexpr WindowDef kWindow{.name = "Form2",
+                                   .caption = "Menu   béton - mortier  Karvo",
+                                   .width = 7800,
+                                   .height = 7635,
+                                   .fore = kBlack,
+                                   .back = kBlack,
+                                   .fontPoints = 0,
+                                   .controls = kControls,
+                                   .focusOrder = kFocus,
+                                   .defaultButton = "CmdOk"};
+static_assert(checks::Sound<kWindow>());
+static_assert(checks::ListOf<kWindow, kPriceBoxes, calc::kPriceCount, TextBox, Input>());
+static_assert(checks::ListOf<kWindow, kPriceRefusals, calc::kPriceCount, Label, Alert>());
 
-}  // namespace
+template <checks::Text Name>
+inline constexpr const char* Control = checks::Control<kWindow, Name>();
 
-const WindowDef& Form2Screen() {
-    return kWindow;
-}
-
-std::array<const WindowDef*, 6> AllScreens() {
-    return {&Form2Screen(),
-            &Form1Screen(),
-            &Form3Screen(),
-            &AideMenuScreen().window,
-            &AideBetonScreen().window,
-            &AideMortierScreen().window};
-}
-
-}  // namespace ui
+}  // namespace ui::form2

@@ -2,49 +2,52 @@
 // Table of the mortar window: one row per control with its kind, text, place in twips, look,
 // state when the window is created, groups, print role, the result it shows and what a screen
 // reader calls it; then the window's focus order, what "X" and a range choice empty, and the
-// option of each dosage range, checked as they compile.
-#include "ui/screens.h"
+// option of each dosage range, checked as they compile; and the names of its controls that the
+// window's code uses, each checked against the table.
+#pragma once
 
-namespace ui {
-namespace {
+#include "calc/mortar.h"
+#include "ui/screen_checks.h"
+
+namespace ui::form3 {
 
 using Mix = calc::MortarMix;
 
 using enum Kind;
 
 // clang-format off
-constexpr Look kQuantityBox{.back = 0xC0FFC0, .points = 14.25, .style = Bold};  // a box of quantities
-constexpr Look kCaption{.fore = kGreen, .back = kBlack};  // a caption of the screen scheme, in the window's font
-constexpr Look kCaptionBold{.fore = kGreen, .back = kBlack, .points = 12, .style = Bold};
-constexpr Look kRangeOption{.fore = kWhite, .back = 0x004000, .points = 9.75, .style = Bold};  // a range's option button
-constexpr Look kUse{.back = 0xC0FFC0, .points = 11.25, .style = Bold | Italic};  // a range and its uses
-constexpr Look kRule{.fore = kGreen};  // a rule of the screen scheme
-constexpr Look kCostBox{.back = 0xFFFF80, .points = 14.25, .style = Bold};  // a box of costs
-constexpr Look kTimeBox{.fore = kGreen, .back = kBlack, .points = 15.75, .style = Bold};  // a box of the working time
-constexpr Look kHeading{.fore = kWhite, .back = kBlack, .points = 11.25, .style = Bold};  // a heading of the results
-constexpr Look kRefusal{.fore = kRed, .back = kBlack, .points = 12, .style = Bold};  // a refused input
+inline constexpr Look kQuantityBox{.back = 0xC0FFC0, .points = 14.25, .style = Bold};  // a box of quantities
+inline constexpr Look kCaption{.fore = kGreen, .back = kBlack};  // a caption of the screen scheme, in the window's font
+inline constexpr Look kCaptionBold{.fore = kGreen, .back = kBlack, .points = 12, .style = Bold};
+inline constexpr Look kRangeOption{.fore = kWhite, .back = 0x004000, .points = 9.75, .style = Bold};  // a range's option button
+inline constexpr Look kUse{.back = 0xC0FFC0, .points = 11.25, .style = Bold | Italic};  // a range and its uses
+inline constexpr Look kRule{.fore = kGreen};  // a rule of the screen scheme
+inline constexpr Look kCostBox{.back = 0xFFFF80, .points = 14.25, .style = Bold};  // a box of costs
+inline constexpr Look kTimeBox{.fore = kGreen, .back = kBlack, .points = 15.75, .style = Bold};  // a box of the working time
+inline constexpr Look kHeading{.fore = kWhite, .back = kBlack, .points = 11.25, .style = Bold};  // a heading of the results
+inline constexpr Look kRefusal{.fore = kRed, .back = kBlack, .points = 12, .style = Bold};  // a refused input
 
-constexpr TextPart kRange1[] = {
+inline constexpr TextPart kRange1[] = {
     {"    Dosage    300 à 350 Kg/m3        Liaison des agglos ou des briques", 95},
     {"Crépissages talochés", 0},
 };
-constexpr TextPart kRange2[] = {
+inline constexpr TextPart kRange2[] = {
     {"", 21},
     {"400 à 450 Kg/m3        Enduits - Dégrossissage - Jointoyages", 88},
     {"Chapes sous linos et parquets collés", 0},
 };
-constexpr TextPart kRange3[] = {
+inline constexpr TextPart kRange3[] = {
     {"", 21},
     {"550 à 600 Kg/m3        Glaçage contre murs", 119},
     {"Chapes glaçées et bouchardées", 0},
 };
-constexpr TextPart kRange4[] = {
+inline constexpr TextPart kRange4[] = {
     {"", 21},
     {"700 à 900 Kg/m3        Enduits étanches", 125},
     {"Chapes avec carbure de silicium", 0},
 };
 
-constexpr ControlDef kControls[] = {
+inline constexpr ControlDef kControls[] = {
     {.kind = Label, .name = "Label1", .text = kRange1, .at = {120, 240, 9255, 615}, .look = kUse, .print = Print::Paper},
     {.kind = Frame, .name = "Frame1", .at = {8640, 360, 615, 2535}, .look = {.back = 0x004000}, .flags = Above, .print = Print::PaperBack, .speech = {.name = "Plage de dosage"}},
     {.kind = Option, .name = "OptDose1", .at = {120, 0, 255, 465}, .look = kRangeOption, .flags = InFrame | Selected, .print = Print::Paper, .speech = {.describedBy = "Label1"}},
@@ -114,47 +117,39 @@ constexpr ControlDef kControls[] = {
 };
 
 // Tab goes through the window in this order, from the dosage.
-constexpr const char* kFocus[] = {
+inline constexpr const char* kFocus[] = {
     "TxtDosage2", "TxtVolMortier", "CmdRetour2", "CmdEffacer2", "CmdImprimer2", "CmdCalcul2",
     "TxtPoidsCiment2", "TxtPoidsSable2", "TxtVolCiment2", "TxtVolSable2", "CmdAideInfoMortier",
     "OptDose1", "OptDose2", "OptDose3", "OptDose4", "TxtEauTotL3", "TxtEauTot3", "TxtPrixDetCim3",
     "TxtPrixDetSab3", "TxtPrixAchat3", "TxtContenance2", "TxtEau3", "TxtCiment3", "TxtSable3",
     "TxtMortier", "TxtTempsTh3", "TxtTempsTm3"};
 // "X" and a range choice empty these boxes, in this order.
-constexpr const char* kClear[] = {
+inline constexpr const char* kClear[] = {
     "TxtDosage2", "TxtVolMortier", "TxtContenance2", "TxtPoidsCiment2", "TxtPoidsSable2",
     "TxtVolCiment2", "TxtVolSable2"};
 
 // The options of the dosage ranges, in the order of calc::kDosageRanges.
-constexpr const char* kRangeOptions[] = {"OptDose1", "OptDose2", "OptDose3", "OptDose4"};
+inline constexpr const char* kRangeOptions[] = {"OptDose1", "OptDose2", "OptDose3", "OptDose4"};
 
 // clang-format on
 
-constexpr WindowDef kWindow{.name = "Form3",
-                            .caption = "Dosage du mortier Karvo",
-                            .width = 9570,
-                            .height = 10005,
-                            .fore = kDefault,
-                            .back = kBlack,
-                            .fontPoints = 12,
-                            .controls = kControls,
-                            .focusOrder = kFocus,
-                            .clearOrder = kClear,
-                            .defaultButton = "CmdCalcul2",
-                            .printColours = true};
-static_assert(checks::Sound(kWindow));
-static_assert(checks::FieldsShownOnce(kWindow, calc::kMortarPatterns));
-static_assert(std::size(kRangeOptions) == calc::kDosageRanges.size() &&
-              checks::HasRows(kWindow, kRangeOptions));
+inline constexpr WindowDef kWindow{.name = "Form3",
+                                   .caption = "Dosage du mortier Karvo",
+                                   .width = 9570,
+                                   .height = 10005,
+                                   .fore = kDefault,
+                                   .back = kBlack,
+                                   .fontPoints = 12,
+                                   .controls = kControls,
+                                   .focusOrder = kFocus,
+                                   .clearOrder = kClear,
+                                   .defaultButton = "CmdCalcul2",
+                                   .printColours = true};
+static_assert(checks::Sound<kWindow>());
+static_assert(checks::ResultsShownOnce<kWindow, calc::kMortarPatterns>());
+static_assert(checks::ListOf<kWindow, kRangeOptions, calc::kDosageRanges.size(), Option>());
 
-}  // namespace
+template <checks::Text Name>
+inline constexpr const char* Control = checks::Control<kWindow, Name>();
 
-const WindowDef& Form3Screen() {
-    return kWindow;
-}
-
-Names Form3RangeOptions() {
-    return kRangeOptions;
-}
-
-}  // namespace ui
+}  // namespace ui::form3

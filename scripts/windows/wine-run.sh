@@ -1,31 +1,38 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a cross-built Windows program under wine64 as ctest's emulator: in the build's own Wine
-# prefix (made on first use), with Qt's and mingw's DLLs on its path, no display, no
-# printer (CUPS out of reach, as CUPS_SERVER does for the Linux tests), and Liberation Sans as
-# the one font of Qt's offscreen platform, which on Windows reads its fonts from a folder.
+# Runs a cross-built Windows program under wine64 as ctest's emulator: in a Wine prefix of the
+# build's own for its language (made on first use), with Qt's and mingw's DLLs on its path, no
+# display, no printer (CUPS out of reach, as CUPS_SERVER does for the Linux tests), and
+# Liberation Sans as the one font of Qt's offscreen platform, which on Windows reads its fonts
+# from a folder.
 # Usage: wine-run.sh STATE_DIR QT_BIN_DIR PROGRAM [ARGUMENTS...]
 set -euo pipefail
 state=$(realpath -m "$1")
 qt_bin=$2
 shift 2
 
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# One prefix per language: Wine keeps the user's locale in the prefix's registry, where a program
+# started with another LANG would change the decimal separator under one already running.
+export WINEPREFIX=$state/prefix-${LC_ALL:-${LANG:-C}}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export CUPS_SERVER=$state/no-scheduler
 unset DISPLAY WAYLAND_DISPLAY
 wine=/usr/lib/wine/wine64
 
-# The prefix and the font folder, once; parallel tests wait for the first to make them.
-if [ ! -f "$state/ready" ]; then
+# The font folder and the prefix, once; parallel tests wait for the first to make them.
+if [ ! -f "$WINEPREFIX.ready" ]; then
   mkdir -p "$state"
   exec 9>"$state/lock"
   flock 9
-  if [ ! -f "$state/ready" ]; then
-    rm -rf "$WINEPREFIX" "$state/fonts"
+  if [ ! -d "$state/fonts" ]; then
+    mkdir "$state/fonts.new"
+    cp /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$state/fonts.new/"
+    mv "$state/fonts.new" "$state/fonts"
+  fi
+  if [ ! -f "$WINEPREFIX.ready" ]; then
+    rm -rf "$WINEPREFIX"
     "$wine" wineboot -i >/dev/null 2>&1
-    mkdir "$state/fonts"
-    cp /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$state/fonts/"
-    touch "$state/ready"
+    touch "$WINEPREFIX.ready"
   fi
   exec 9>&-
 fi

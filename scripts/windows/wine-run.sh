@@ -13,7 +13,8 @@ shift 2
 
 # One prefix per language: Wine keeps the user's locale in the prefix's registry, where a program
 # started with another LANG would change the decimal separator under one already running.
-export WINEPREFIX=$state/prefix-${LC_ALL:-${LANG:-C}}
+locale=${LC_ALL:-${LANG:-C}}
+export WINEPREFIX=$state/prefix-${locale%%.*}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export CUPS_SERVER=$state/no-scheduler
 unset DISPLAY WAYLAND_DISPLAY

@@ -15,6 +15,7 @@ SANITIZER_ENV = LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:pri
 .PHONY: deps configure build run test bench screenshots clean
 .PHONY: test-sanitize fuzz memcheck guard-check
 .PHONY: package package-check startup-bench
+.PHONY: windows windows-test
 
 deps:
 	@bash scripts/install-deps.sh
@@ -71,6 +72,15 @@ package-check: package
 # Start-up of Karvo against a bare Qt window under Xvfb: medians, ratio and peak memory.
 startup-bench: build
 	bash scripts/startup-bench.sh $(BUILD)
+
+# The Windows installer, $(WINDOWS_BUILD)/Karvo-<version>-win64-setup.exe, cross-built with
+# mingw-w64 and Qt for Windows (built once, into ~/.cache/karvo); its tests run under Wine.
+WINDOWS_BUILD ?= build-windows
+windows:
+	bash scripts/windows/build.sh $(WINDOWS_BUILD) $(CMAKE_FLAGS)
+
+windows-test: windows
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD)

@@ -4,13 +4,13 @@
 #include <QApplication>
 
 #include "app/command_line.h"
-#include "ui/font_loader.h"
+#include "app/platform.h"
 #include "ui/look.h"
 #include "ui/program.h"
 
 int main(int argc, char* argv[]) {
     if (const auto exitCode = app::HandleCommandLine(argc, argv)) return *exitCode;
-    ui::FontConfigLoader fonts;
+    app::FontsAhead fonts;
     QApplication app(argc, argv);
     fonts.Wait();
     ui::InitApplication();

@@ -20,8 +20,9 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Set before any test runs, as the windows run the library: no number it reads or shows may
-// change with the locale. scripts/install-deps.sh generates the locale.
-[[maybe_unused]] const char* const kLocale = std::setlocale(LC_ALL, "fr_FR.UTF-8");
+// change with the locale. scripts/install-deps.sh generates the locale; Windows names it French.
+[[maybe_unused]] const char* const kLocale =
+    std::setlocale(LC_ALL, "fr_FR.UTF-8") ? "fr_FR.UTF-8" : std::setlocale(LC_ALL, "French");
 
 TEST(Val, ReadsTheLeadingNumber) {
     const std::pair<std::string_view, double> cases[] = {

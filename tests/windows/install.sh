@@ -1,0 +1,219 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Windows installer end to end under Wine, in a Wine prefix and an Xvfb of its own: a silent
+# install (/S, which runs NSIS's 32-bit stub through Wine's 32-bit part), the installed files and
+# Start-menu entry, karvo.exe started from that entry, the concrete worked example through the
+# real windows (typed with xdotool, read back through the clipboard), a print to the Windows
+# default printer, which Wine takes from CUPS (a scheduler of the test's own, whose one queue, a
+# PDF printer, writes to a file), QUITTER, and a silent uninstall. Screenshots and the printed
+# page go to OUTPUT_DIR.
+# Usage: install.sh SETUP_EXE OUTPUT_DIR LAYOUT_COMMAND...  (karvo_layout.exe under wine-run.sh)
+set -euo pipefail
+export LC_ALL=C
+setup=$(realpath "${1:?usage: install.sh SETUP_EXE OUTPUT_DIR LAYOUT_COMMAND...}")
+out=${2:?usage: install.sh SETUP_EXE OUTPUT_DIR LAYOUT_COMMAND...}
+shift 2
+started=$(date +%s)
+work=$(mktemp -d)
+chmod 755 "$work" # CUPS's filters run as the user lp
+xvfb_pid=
+cupsd_pid=
+app_pid=
+export CUPS_SERVER=$work/cups/socket
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64
+
+fail() {
+  echo "windows: FAIL: $*" >&2
+  [ -z "${DISPLAY:-}" ] || import -window root "$out/failure.png" 2>/dev/null || true
+  exit 1
+}
+step() { echo "windows: $*"; }
+cleanup() {
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  for pid in $xvfb_pid $cupsd_pid; do
+    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+# Windows programs in French, as a French user's Windows runs them.
+win() { env -u LC_ALL LANG=fr_FR.UTF-8 "$wine" "$@"; }
+
+poll() {
+  local tries=$(($1 * 10))
+  shift
+  while ((tries-- > 0)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+not() { ! "$@"; }
+
+# Where each control lies in its window, as the program's own tables say.
+declare -A at=()
+while read -r window control x y w h; do
+  at[$window.$control]="$x $y $w $h"
+done < <("$@" | tr -d '\r')
+for control in Form2.TxtPrixCiment Form2.TxtPrixSable Form2.TxtPrixGravier \
+  Form2.TxtPrixTransport Form2.CmdOk Form2.CmdQuitter Form1.TxtDosage Form1.TxtVolume \
+  Form1.TxtContenance Form1.CmdCalcul Form1.CmdImprimer Form1.CmdRetour1 Form1.TxtPrixAchat; do
+  [ -n "${at[$control]:-}" ] || fail "no control named $control"
+done
+
+visible_window() { xdotool search --all --onlyvisible --name "$1" 2>/dev/null | head -1; }
+gone() { [ -z "$(visible_window "$1")" ]; }
+window_of() {
+  poll 20 not gone "$1" || fail "no visible window named $1"
+  visible_window "$1"
+}
+focus() { timeout 5 xdotool windowfocus --sync "$1" || fail "cannot focus window $1"; }
+click() {
+  local x y w h
+  read -r x y w h <<<"${at[$2]}"
+  xdotool mousemove --window "$1" $((x + w / 2)) $((y + h / 2)) click 1
+}
+type_into() {
+  focus "$1"
+  click "$1" "$2"
+  xdotool key --clearmodifiers ctrl+a BackSpace
+  xdotool type --delay 30 "$3"
+}
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+changed() { [ "$(clipboard)" != "$1" ]; }
+expect_box() {
+  local sentinel="--sentinel-$RANDOM--" text
+  printf %s "$sentinel" | xclip -i -selection clipboard >/dev/null 2>&1
+  focus "$1"
+  click "$1" "$2"
+  xdotool key --clearmodifiers ctrl+a ctrl+c
+  poll 5 changed "$sentinel" || fail "$2: nothing copied"
+  text=$(clipboard)
+  [ "$text" = "$3" ] || fail "$2 shows '$text', expected '$3'"
+  step "$2 = $text"
+}
+
+mkdir -p "$out"
+rm -f "$out"/*.png "$out"/*.pdf
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" \
+  >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+poll 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=:$(head -1 "$work/display")
+
+# CUPS first: Wine lists CUPS's printers as Windows printers when a program starts. This
+# scheduler listens on its own socket only, with no authentication, and may write to files.
+mkdir -p "$work/cups/ppd" "$work/cups/spool" "$work/cups/tmp"
+chown root:lp "$work/cups/tmp"
+chmod 1770 "$work/cups/tmp"
+printf '%s\n' "ServerRoot $work/cups" "RequestRoot $work/cups/spool" "TempDir $work/cups/tmp" \
+  "CacheDir $work/cups" "StateDir $work/cups" "ErrorLog $work/cups/error_log" \
+  "AccessLog $work/cups/access_log" "PageLog $work/cups/page_log" "FileDevice Yes" \
+  >"$work/cups/cups-files.conf"
+printf '%s\n' "Listen $CUPS_SERVER" "Browsing No" "DefaultAuthType None" "<Policy default>" \
+  "<Limit All>" "Order deny,allow" "</Limit>" "</Policy>" >"$work/cups/cupsd.conf"
+/usr/sbin/cupsd -f -c "$work/cups/cupsd.conf" -s "$work/cups/cups-files.conf" &
+cupsd_pid=$!
+scheduler_up() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
+poll 5 scheduler_up || fail "the CUPS scheduler did not start: $(cat "$work/cups/error_log")"
+lpadmin -p PDF -E -v "file://$work/printed" -o PageSize=A4 \
+  -P /usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd 2>/dev/null
+lpadmin -d PDF
+
+step "a Wine prefix of its own"
+win wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot: $(cat "$work/wineboot.log")"
+# Windows has Arial; Wine offers Liberation Sans, drawn to Arial's metrics, under that name.
+win reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null
+
+step "silent install"
+win "$setup" /S || fail "the setup program ended with status $?"
+programs="$WINEPREFIX/drive_c/Program Files/Karvo"
+menu_folder="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+entry="$menu_folder/Karvo béton - mortier/Karvo béton - mortier.lnk"
+for file in bin/karvo.exe bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll \
+  bin/Qt6PrintSupport.dll \
+  bin/libstdc++-6.dll bin/libgcc_s_seh-1.dll bin/libwinpthread-1.dll \
+  bin/platforms/qwindows.dll bin/translations/qtbase_fr.qm Uninstall.exe; do
+  [ -f "$programs/$file" ] || fail "not installed: $file"
+done
+[ -f "$entry" ] || fail "no Start-menu entry: $entry"
+# The program's icon and version, from its resources: what Explorer and the entry show.
+wrestool -l "$programs/bin/karvo.exe" | grep -q -- '--type=14 ' || fail "karvo.exe has no icon"
+version_info=$(wrestool -x --raw -t 16 "$programs/bin/karvo.exe" | iconv -f UTF-16LE -t UTF-8 -c |
+  tr '\0' '\n' | grep -a .)
+version=$(basename "$setup" | sed -n 's/^Karvo-\([0-9.]*\)-win64-setup.exe$/\1/p')
+grep -qx 'Karvo béton - mortier' <<<"$version_info" || fail "karvo.exe's resources do not name it"
+[ "$(grep -A1 "ProductVersion$" <<<"$version_info" | tail -1)" = "$version" ] ||
+  fail "karvo.exe's resources do not give version $version"
+
+step "karvo.exe started from its Start-menu entry"
+win start /unix "$entry"
+menu=$(window_of '^Menu')
+app_pid=$(xdotool getwindowpid "$menu")
+sleep 0.5
+import -window root "$out/menu.png"
+
+step "prices, the cement's with a decimal comma, then OK to the concrete window"
+type_into "$menu" Form2.TxtPrixCiment 7,25
+type_into "$menu" Form2.TxtPrixSable 40
+type_into "$menu" Form2.TxtPrixGravier 35
+type_into "$menu" Form2.TxtPrixTransport 60
+click "$menu" Form2.CmdOk
+concrete=$(window_of '^Dosage du b')
+
+step "the worked example"
+type_into "$concrete" Form1.TxtDosage 350
+type_into "$concrete" Form1.TxtVolume 1000
+type_into "$concrete" Form1.TxtContenance 150
+click "$concrete" Form1.CmdCalcul
+sleep 0.5
+import -window root "$out/concrete.png"
+expect_box "$concrete" Form1.TxtPrixAchat "173,04"
+expect_box "$concrete" Form1.TxtEauTot "194,4"
+expect_box "$concrete" Form1.TxtCimentTot "350,0"
+expect_box "$concrete" Form1.TxtBeton "109,8"
+expect_box "$concrete" Form1.TxtTempsTm "27"
+
+step "printed to the Windows default printer, CUPS's PDF printer"
+french_day() { env -u LC_ALL LC_TIME=fr_FR.UTF-8 date +'%-d %B %Y'; }
+day_before=$(french_day)
+focus "$concrete"
+click "$concrete" Form1.CmdImprimer
+printed() { [ -s "$work/printed" ] && [ "$(lpstat -W completed -o PDF | wc -l)" = 1 ]; }
+poll 60 printed || fail "nothing printed: $(tail -3 "$work/cups/error_log")"
+# The printer's PDF comes in the PJL envelope of its PPD.
+start=$(grep -abo '%PDF-' "$work/printed" | head -1 | cut -d: -f1)
+tail -c +$((start + 1)) "$work/printed" >"$out/window.pdf"
+pdftoppm -q -png -r 72 "$out/window.pdf" "$out/page"
+pages=("$out"/page-*.png)
+[ "${#pages[@]}" -eq 1 ] || fail "${#pages[@]} pages printed, one expected"
+# The window in print colours: light grey paper, black lines, none of the screen's green.
+histogram=$(convert "${pages[0]}" -format %c histogram:info:-)
+count() {
+  awk -v colour="#$1 " 'index(toupper($0), colour) {s += $1} END {print s + 0}' <<<"$histogram"
+}
+paper=$(count E0E0E0) black=$(count 000000) green=$(count 00FF00)
+step "page: paper $paper, black $black, green $green pixels"
+[ "$paper" -gt 50000 ] && [ "$black" -gt 500 ] && [ "$green" -eq 0 ] ||
+  fail "the page does not look like the printed window"
+# Under the image, the prices of the calculation and the day, as text the PDF keeps.
+footnote=$(pdftotext -enc UTF-8 "$out/window.pdf" - | tr -d '\f' | grep -a . | tail -1)
+prices="Prix : ciment 7,25 le sac de 35 kg, sable 40 le m3, gravier 35 le m3, transport 60"
+[ "$footnote" = "$prices — imprimé le $day_before" ] ||
+  [ "$footnote" = "$prices — imprimé le $(french_day)" ] || fail "the page says '$footnote'"
+step "under the image: $footnote"
+
+step "RETOUR, QUITTER"
+click "$concrete" Form1.CmdRetour1
+poll 5 gone '^Dosage du b' || fail "the concrete window is still shown after RETOUR"
+focus "$menu"
+click "$menu" Form2.CmdQuitter
+poll 15 not kill -0 "$app_pid" 2>/dev/null || fail "karvo.exe still runs 15 s after QUITTER"
+
+step "silent uninstall"
+win "$programs/Uninstall.exe" /S
+# The uninstaller runs from a copy of itself, which ends after the one started here.
+poll 30 not test -e "$programs/bin/karvo.exe" || fail "karvo.exe is still installed"
+poll 10 not test -e "$entry" || fail "the Start-menu entry is still there"
+step "passed in $(($(date +%s) - started)) s"

@@ -11,15 +11,8 @@ karvo=$(realpath "${1:?usage: print-e2e.sh path/to/karvo OUTPUT_DIR}")
 out=${2:?usage: print-e2e.sh path/to/karvo OUTPUT_DIR}
 queue=PDF
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
-fail() {
-  echo "print-e2e: FAIL: $*" >&2
-  exit 1
-}
-poll() { # seconds command...: retries every 0.1 s
-  local tries=$(($1 * 10)); shift
-  while ((tries-- > 0)); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
+who=print-e2e
+. "$(dirname "$0")/../tests/e2e/drive.sh"
 
 # A scheduler started here is stopped on exit; one already running is left alone.
 scheduler_up() { [ "$(LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
@@ -41,30 +34,23 @@ pdf_dir=$HOME/PDF
 mkdir -p "$pdf_dir" "$out"
 rm -f "$out"/*.pdf "$out"/*.png
 
-shown() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)" ]; }
-focused() { # window: the keyboard on it (no window manager gives it)
-  poll 10 shown "$1" || fail "no window named $1"
-  xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "$1" | head -1)"
-}
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 new_pdf() { find "$pdf_dir" -name '*.pdf' -newer "$work/stamp" | grep -q . && [ -z "$(lpstat -o "$queue")" ]; }
 print() { # width height scale [variable=value...]: the worked example, printed
-  Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-  pids+=($!)
-  poll 10 test -s "$work/display" || fail "Xvfb did not start"
-  export DISPLAY=:$(head -1 "$work/display")
-  rm "$work/display"
+  start_xvfb "$1x$2"
+  pids+=("$xvfb_pid")
   touch "$work/stamp"
   sleep 1  # file times have one-second steps on some file systems
   # PRINTER makes the queue this process's default printer without changing the system's.
   env -u QT_QPA_PLATFORM PRINTER="$queue" QT_SCALE_FACTOR="$3" LANG=fr_FR.UTF-8 "${@:4}" "$karvo" &
   pids+=($!)
-  focused '^Menu'  # on "OK"; the two choices are one Tab stop; Enter in a price box is "OK"
+  focus "$(window_of '^Menu')"  # on "OK"; the two choices are one Tab stop; Enter in a price box is "OK"
   xdotool key Tab Tab Tab type 7,25
   xdotool key Tab type 40
   xdotool key Tab type 35
   xdotool key Tab type 60
   xdotool key Return
-  focused '^Dosage du b'  # on the dosage; Enter in an input is "CALCULS"
+  focus "$(window_of '^Dosage du b')"  # on the dosage; Enter in an input is "CALCULS"
   xdotool type 350
   xdotool key Tab type 1000
   xdotool key Tab type 150

@@ -20,27 +20,12 @@ cleanup() {
   pids=()
 }
 trap 'cleanup; rm -rf "$work"' EXIT
-# Called in a $(...) too, whose failure would not stop the script: it stops the script itself.
-fail() {
-  echo "desktop: FAIL: $*" >&2
-  import -window root "$out/failure.png" 2>/dev/null || true
-  [ "$BASHPID" = "$$" ] || kill -TERM "$$"
-  exit 1
-}
-trap 'exit 1' TERM
-step() { echo "desktop: $*"; }
-poll() { # seconds command...: retries every 0.05 s
-  local tries=$(($1 * 20)); shift
-  while ((tries-- > 0)); do "$@" && return 0; sleep 0.05; done
-  return 1
-}
-not() { ! "$@"; }
+who=desktop shots=$out
+. "$(dirname "$0")/drive.sh"
 declare -A at=()
 while read -r window control x y w h; do at[$window.$control]="$x $y $w $h"; done < <("$layout")
 
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }  # the display is ours alone
-shown() { [ -n "$(visible "$1")" ]; }
-window_of() { poll 10 shown "$1" || fail "no window named $1"; visible "$1"; }
 # The client area "left top width height", in screen pixels.
 client() {
   [ -n "$1" ] || fail "no window to measure"
@@ -55,18 +40,16 @@ outer() {
   echo $((x - l)) $((y - t)) $((x + w + r)) $((y + h + b))
 }
 frame() { poll 5 framed "$1" || fail "window '$1' has no frame"; outer "$1"; }
-# A control's centre in its window: the tables' pixels times the window's own factor.
-centre() {
+# A control's rectangle in its window: the tables' pixels times the window's own factor.
+rect() {
   local x y w h width design
   read -r x y w h <<<"${at[$2]:?no control $2}"
   read -r _ _ design _ <<<"${at[${2%%.*}.${2%%.*}]}"
   read -r _ _ width _ <<<"$(client "$1")"
   awk -v x="$x" -v y="$y" -v w="$w" -v h="$h" -v f="$width" -v d="$design" \
-    'BEGIN { printf "%d %d", (x + w / 2) * f / d, (y + h / 2) * f / d }'
+    'BEGIN { printf "%d %d %d %d", x * f / d, y * f / d, w * f / d, h * f / d }'
 }
-click() { xdotool mousemove --window "$1" $(centre "$1" "$2") click 1; }
 typed() { click "$1" "$2"; xdotool key ctrl+a BackSpace; xdotool type "$3"; }
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 copied_some() { [ -n "$(clipboard)" ]; }
 # What the focused box holds, as the user copies it; nothing when nothing is copied.
 copied() {
@@ -107,11 +90,8 @@ workarea() { xprop -root _NET_WORKAREA 2>/dev/null | grep -q "= 0, 0, $1, $2,"; 
 at_frame() { [[ "$(outer "$1")" == "$2"* ]]; }
 start() { # width height scale [panel] [monitors...]
   local rc=/etc/xdg/openbox/rc.xml
-  Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-  pids+=($!)
-  poll 10 test -s "$work/display" || fail "Xvfb did not start"
-  export DISPLAY=:$(head -1 "$work/display")
-  rm "$work/display"
+  start_xvfb "$1x$2"
+  pids+=("$xvfb_pid")
   for monitor in "${@:5}"; do
     read -ra words <<<"$monitor"
     xrandr --setmonitor "${words[@]}" >/dev/null

@@ -19,12 +19,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-fail() {
-  echo "e2e: FAIL: $*" >&2
-  exit 1
-}
-step() { echo "e2e: $*"; }
+who=e2e
+. "$(dirname "$0")/drive.sh"
 
 # Where each control lies in its window, in pixels, as the program's own tables say.
 declare -A at=()
@@ -42,76 +38,19 @@ for control in TxtPrixCiment TxtPrixSable TxtPrixGravier TxtPrixTransport Option
 done
 
 # Pixel rectangle "x y w h" of a control inside its window.
-rect() { echo "${at[$1]}"; }
-
-not() { ! "$@"; }
-
-# Retries a command every 0.1 s for at most $1 seconds.
-poll() {
-  local seconds=$1
-  shift
-  local tries=$((seconds * 10))
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-visible_window() {
-  xdotool search --all --onlyvisible --pid "$app_pid" --name "$1" 2>/dev/null | head -1
-}
-gone() { [ -z "$(visible_window "$1")" ]; }
+rect() { echo "${at[$2]}"; }
+visible() { xdotool search --all --onlyvisible --pid "$app_pid" --name "$1" 2>/dev/null | head -1; }
 # Exited, even if not yet reaped.
 ended() {
   local state
   state=$(awk '{ print $3 }' "/proc/$app_pid/stat" 2>/dev/null) || return 0
   [ -z "$state" ] || [ "$state" = Z ]
 }
-window_of() {
-  poll 10 not gone "$1" || fail "no visible window named $1"
-  visible_window "$1"
-}
-
-# Without a window manager only the X server gives the keyboard focus to a window.
-focus() { timeout 5 xdotool windowfocus --sync "$1" || fail "cannot focus window $1"; }
-
-click() {
-  local x y w h
-  read -r x y w h <<<"$(rect "$2")"
-  xdotool mousemove --window "$1" $((x + w / 2)) $((y + h / 2)) click 1
-}
-
-type_into() {
-  focus "$1"
-  click "$1" "$2"
-  xdotool key --clearmodifiers ctrl+a BackSpace
-  xdotool type --delay 15 "$3"
-}
-
-# The text of a box as the user copies it: click, select all, copy, read the clipboard.
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-changed() { [ "$(clipboard)" != "$1" ]; }
-copy_box() {
-  local sentinel="--sentinel-$RANDOM--"
-  printf %s "$sentinel" | xclip -i -selection clipboard >/dev/null 2>&1
-  focus "$1"
-  click "$1" "$2"
-  xdotool key --clearmodifiers ctrl+a ctrl+c
-  poll 5 changed "$sentinel" || fail "$2: nothing copied"
-  clipboard
-}
-expect_box() {
-  local text
-  text=$(copy_box "$1" "$2")
-  [ "$text" = "$3" ] || fail "$2 shows '$text', expected '$3'"
-  step "$2 = $text"
-}
 
 # Share of the pixels of a control's rectangle that have the colour $3 (#RRGGBB), from 0 to 1.
 colour_share() {
   local x y w h
-  read -r x y w h <<<"$(rect "$2")"
+  read -r x y w h <<<"$(rect "$1" "$2")"
   import -window "$1" -crop "${w}x${h}+${x}+${y}" +repage "$work/shot.png"
   convert "$work/shot.png" -fill black +opaque "$3" -fill white -opaque "$3" \
     -format '%[fx:mean]' info:
@@ -120,7 +59,7 @@ mostly() { awk -v s="$(colour_share "$1" "$2" "$3")" 'BEGIN { exit !(s > 0.5) }'
 # Inside its border, no pixel of the box differs from its white background.
 empty_box() {
   local x y w h
-  read -r x y w h <<<"$(rect "$2")"
+  read -r x y w h <<<"$(rect "$1" "$2")"
   import -window "$1" -crop "$((w - 8))x$((h - 8))+$((x + 4))+$((y + 4))" +repage "$work/box.png"
   [ "$(convert "$work/box.png" -fill black +opaque '#FFFFFF' -format '%[fx:minima]' info:)" = 1 ]
 }
@@ -130,24 +69,16 @@ geometry() {
   xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | cut -d= -f2 | xargs
 }
 
-start_display() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" \
-    >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  poll 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-  export DISPLAY=:$(head -1 "$work/display")
-  step "Xvfb on $DISPLAY"
-}
-
-start_display
+start_xvfb 1280x1024
+step "Xvfb on $DISPLAY"
 env -u QT_QPA_PLATFORM -u LC_ALL -u LC_NUMERIC LANG=fr_FR.UTF-8 "$karvo" >"$work/karvo.log" 2>&1 &
 app_pid=$!
 
 step "start-up shows only the menu, centred"
 menu=$(window_of '^Menu')
 sleep 0.3
-shown=$(xdotool search --onlyvisible --pid "$app_pid" | wc -l)
-[ "$shown" = 1 ] || fail "$shown windows shown at start-up, expected the menu alone"
+count=$(xdotool search --onlyvisible --pid "$app_pid" | wc -l)
+[ "$count" = 1 ] || fail "$count windows shown at start-up, expected the menu alone"
 read -r mx my mw mh <<<"$(geometry "$menu")"
 (((1280 - mw) / 2 - mx <= 1 && mx - (1280 - mw) / 2 <= 1)) || fail "menu not centred: left $mx"
 
@@ -176,7 +107,7 @@ poll 5 mostly "$concrete" TxtPrixAchat '#FFFF00' || fail "CALCULS did not show t
 
 step "RETOUR, then mortar"
 click "$concrete" CmdRetour1
-poll 5 gone '^Dosage du b' || fail "the concrete window is still shown after RETOUR"
+poll 5 not shown '^Dosage du b' || fail "the concrete window is still shown after RETOUR"
 focus "$menu"
 click "$menu" Option2
 click "$menu" CmdOk
@@ -207,18 +138,17 @@ read -r nx ny _ _ <<<"$(geometry "$mortar")"
 # Where the placement rule puts both windows, from the anchor's geometry before INFOS.
 read -r ex_help ey_help ex_anchor <<<"$(awk -v ax="$ax" -v ay="$ay" -v aw="$aw" -v ah="$ah" \
   -v hw="$hw" -v hh="$hh" -v sw=1280 -f "$(dirname "$0")/help_placement.awk")"
-near() { awk -v a="$1" -v b="$2" 'BEGIN { d = a - b; exit !(d <= 1 && d >= -1) }'; }
 near "$hx" "$ex_help" || fail "help window left $hx, expected $ex_help"
 near "$hy" "$ey_help" || fail "help window top $hy, expected $ey_help"
 near "$nx" "$ex_anchor" || fail "mortar window left $nx after INFOS, expected $ex_anchor"
 [ "$ny" = "$ay" ] || fail "the mortar window moved vertically: $ay -> $ny"
 step "help at $hx,$hy (${hw}x$hh), mortar window from $ax to $nx"
 click "$help" CmdQuitInfoMortier
-poll 5 gone '^Aide mortier' || fail "the help window is still shown after 'Quitter les infos'"
+poll 5 not shown '^Aide mortier' || fail "the help window is still shown after 'Quitter les infos'"
 
 step "RETOUR, then QUITTER ends the program"
 click "$mortar" CmdRetour2
-poll 5 gone '^Dosage du mortier' || fail "the mortar window is still shown after RETOUR"
+poll 5 not shown '^Dosage du mortier' || fail "the mortar window is still shown after RETOUR"
 focus "$menu"
 clicked=$(date +%s.%N)
 click "$menu" CmdQuitter

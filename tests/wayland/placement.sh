@@ -9,18 +9,12 @@
 set -euo pipefail
 export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "$0")" && pwd)
-fail() {
-  echo "wayland: FAIL: $*" >&2
-  exit 1
-}
-poll() { # retries a command every 0.1 s for 10 s
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
+who=wayland
+. "$here/../e2e/drive.sh"
 
 if [ "${1:-}" = --in-session ]; then
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
-  poll eval 'dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+  poll 10 eval 'dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
     org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q "boolean true"'
   dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
     org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
@@ -43,7 +37,7 @@ if [ "${1:-}" = --in-session ]; then
   # no frame size (no _NET_FRAME_EXTENTS): Qt's outer rectangle is the window alone.
   placed() {
     local l t r b w h x y
-    poll shown "$1" || fail "no window '$1' on the screen"
+    poll 10 shown "$1" || fail "no window '$1' on the screen"
     read -r l t r b <<<"$(view "$1")"
     read -r w h x y <<<"$(x_window "$1")"
     [ -n "$w" ] || fail "'$1' at $l,$t is no X window: Qt chose Wayland, where a window stays put"
@@ -51,7 +45,6 @@ if [ "${1:-}" = --in-session ]; then
       fail "'$1': ${w}x$h at $x,$y in a $((r - l))x$((b - t)) frame, not weston's"
     echo "$((l + 32)) $((t + 32)) $w $h"
   }
-  near() { awk -v a="$1" -v b="$2" 'BEGIN { d = a - b; exit !(d <= 1 && d >= -1) }'; }
 
   menu="Menu   béton - mortier  Karvo"
   at=$(placed "$menu")
@@ -104,7 +97,7 @@ weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --width=1280 --
 weston=$!
 # Weston's Xwayland module names its X display in the log, and starts Xwayland at first use.
 x_display() { sed -n 's/.*xserver listening on display //p' "$work/weston.log" 2>/dev/null; }
-poll eval '[ -n "$(x_display)" ]' || fail "weston did not start: $(cat "$work/weston.log")"
+poll 10 eval '[ -n "$(x_display)" ]' || fail "weston did not start: $(cat "$work/weston.log")"
 DISPLAY=$(x_display)
 export DISPLAY
 setsid dbus-run-session -- bash "$0" --in-session "$karvo" &

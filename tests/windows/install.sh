@@ -23,12 +23,6 @@ export CUPS_SERVER=$work/cups/socket
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
 
-fail() {
-  echo "windows: FAIL: $*" >&2
-  [ -z "${DISPLAY:-}" ] || import -window root "$out/failure.png" 2>/dev/null || true
-  exit 1
-}
-step() { echo "windows: $*"; }
 cleanup() {
   /usr/lib/wine/wineserver -k 2>/dev/null || true
   for pid in $xvfb_pid $cupsd_pid; do
@@ -37,19 +31,10 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+who=windows shots=$out type_delay=30
+. "$(dirname "$0")/../e2e/drive.sh"
 # Windows programs in French, as a French user's Windows runs them.
 win() { env -u LC_ALL LANG=fr_FR.UTF-8 "$wine" "$@"; }
-
-poll() {
-  local tries=$(($1 * 10))
-  shift
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-not() { ! "$@"; }
 
 # Where each control lies in its window, as the program's own tables say.
 declare -A at=()
@@ -62,45 +47,12 @@ for control in Form2.TxtPrixCiment Form2.TxtPrixSable Form2.TxtPrixGravier \
   [ -n "${at[$control]:-}" ] || fail "no control named $control"
 done
 
-visible_window() { xdotool search --all --onlyvisible --name "$1" 2>/dev/null | head -1; }
-gone() { [ -z "$(visible_window "$1")" ]; }
-window_of() {
-  poll 20 not gone "$1" || fail "no visible window named $1"
-  visible_window "$1"
-}
-focus() { timeout 5 xdotool windowfocus --sync "$1" || fail "cannot focus window $1"; }
-click() {
-  local x y w h
-  read -r x y w h <<<"${at[$2]}"
-  xdotool mousemove --window "$1" $((x + w / 2)) $((y + h / 2)) click 1
-}
-type_into() {
-  focus "$1"
-  click "$1" "$2"
-  xdotool key --clearmodifiers ctrl+a BackSpace
-  xdotool type --delay 30 "$3"
-}
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-changed() { [ "$(clipboard)" != "$1" ]; }
-expect_box() {
-  local sentinel="--sentinel-$RANDOM--" text
-  printf %s "$sentinel" | xclip -i -selection clipboard >/dev/null 2>&1
-  focus "$1"
-  click "$1" "$2"
-  xdotool key --clearmodifiers ctrl+a ctrl+c
-  poll 5 changed "$sentinel" || fail "$2: nothing copied"
-  text=$(clipboard)
-  [ "$text" = "$3" ] || fail "$2 shows '$text', expected '$3'"
-  step "$2 = $text"
-}
+visible() { xdotool search --all --onlyvisible --name "$1" 2>/dev/null | head -1; }
+rect() { echo "${at[$2]}"; }
 
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/*.pdf
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" \
-  >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-poll 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(head -1 "$work/display")
+start_xvfb 1280x1024
 
 # CUPS first: Wine lists CUPS's printers as Windows printers when a program starts. This
 # scheduler listens on its own socket only, with no authentication, and may write to files.
@@ -206,7 +158,7 @@ step "under the image: $footnote"
 
 step "RETOUR, QUITTER"
 click "$concrete" Form1.CmdRetour1
-poll 5 gone '^Dosage du b' || fail "the concrete window is still shown after RETOUR"
+poll 5 not shown '^Dosage du b' || fail "the concrete window is still shown after RETOUR"
 focus "$menu"
 click "$menu" Form2.CmdQuitter
 poll 15 not kill -0 "$app_pid" 2>/dev/null || fail "karvo.exe still runs 15 s after QUITTER"

@@ -20,7 +20,7 @@ std::optional<Price> CheckPrices(const MaterialPrices& prices) {
         Price price;
         double value, upper;
     };
-    const std::array<Check, 4> checks{{
+    const std::array<Check, kPriceCount> checks{{
         {Price::Ciment, prices.PrixCiment, 800000},
         {Price::Sable, prices.PrixSable, 9000000},
         {Price::Gravier, prices.PrixGravier, 9000000},

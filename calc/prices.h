@@ -22,7 +22,7 @@ double ReadPrice(std::string_view text);
 
 // The prices in the order they are checked.
 enum class Price { Ciment, Sable, Gravier, Transport };
-inline constexpr int kPriceCount = 4;
+inline constexpr int kPriceCount = static_cast<int>(Price::Transport) + 1;
 
 // The first price out of its range, in the order cement, sand, gravel, transport; the later
 // ones are not examined. Every price goes from 0 to 800000 for the bag of cement, to 9000000

@@ -60,8 +60,8 @@ void SaveWorkedExample(const QDir& dir) {
     ui::Program program;
     program.Start();
     QWidget* menu = program.Window(QString::fromLatin1(ui::form2::kWindow.name));
-    const char* const prices[] = {"7,25", "40", "35", "60"};
-    for (int i = 0; i < 4; ++i) Type(menu, ui::form2::kPriceBoxes[i], prices[i]);
+    const char* const prices[calc::kPriceCount] = {"7,25", "40", "35", "60"};
+    for (int i = 0; i < calc::kPriceCount; ++i) Type(menu, ui::form2::kPriceBoxes[i], prices[i]);
     Save(menu, dir, "-example");
     Click(menu, ui::form2::Control<"CmdOk">);
     QWidget* concrete = program.Window(QString::fromLatin1(ui::form1::kWindow.name));

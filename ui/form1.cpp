@@ -13,27 +13,30 @@
 
 namespace ui {
 
+// The names this window's code writes, each checked against its table as it compiles.
+using form1::Control;
+
 Form1::Form1(PriceSource prices) : prices_(std::move(prices)) {
     BuildWindow(this, Form1Screen());
-    TxtDosage = Find<QLineEdit>(this, form1::Control<"TxtDosage">);
-    TxtVolume = Find<QLineEdit>(this, form1::Control<"TxtVolume">);
-    TxtContenance = Find<QLineEdit>(this, form1::Control<"TxtContenance">);
-    LblMauvaisDos = Find<QLabel>(this, form1::Control<"LblMauvaisDos">);
-    LblPlageDosage1 = Find<QLabel>(this, form1::Control<"LblPlageDosage1">);
-    LblInfo = Find<QLabel>(this, form1::Control<"LblInfo">);
-    Label29 = Find<QLabel>(this, form1::Control<"Label29">);
-    CmdQuitterInfo = Find<QPushButton>(this, form1::Control<"CmdQuitterInfo">);
+    TxtDosage = Find<QLineEdit>(this, Control<"TxtDosage">);
+    TxtVolume = Find<QLineEdit>(this, Control<"TxtVolume">);
+    TxtContenance = Find<QLineEdit>(this, Control<"TxtContenance">);
+    LblMauvaisDos = Find<QLabel>(this, Control<"LblMauvaisDos">);
+    LblPlageDosage1 = Find<QLabel>(this, Control<"LblPlageDosage1">);
+    LblInfo = Find<QLabel>(this, Control<"LblInfo">);
+    Label29 = Find<QLabel>(this, Control<"Label29">);
+    CmdQuitterInfo = Find<QPushButton>(this, Control<"CmdQuitterInfo">);
     checks_ = InputChecks(
-        {TxtDosage, LblMauvaisDos}, {TxtVolume, Find<QLabel>(this, form1::Control<"LblErrVolBet">)},
-        {TxtContenance, Find<QLabel>(this, form1::Control<"LblErrCont">)},
+        {TxtDosage, LblMauvaisDos}, {TxtVolume, Find<QLabel>(this, Control<"LblErrVolBet">)},
+        {TxtContenance, Find<QLabel>(this, Control<"LblErrCont">)},
         [this](bool accepted) { SetForeground(LblPlageDosage1, accepted ? kGreen : kRed); });
-    OnClick(this, form1::Control<"CmdCalcul">, &Form1::CmdCalcul_Click);
-    OnClick(this, form1::Control<"CmdEffacer">, &Form1::CmdEffacer_Click);
-    OnClick(this, form1::Control<"CmdInfo">, &Form1::CmdInfo_Click);
-    OnClick(this, form1::Control<"CmdQuitterInfo">, &Form1::CmdQuitterInfo_Click);
-    OnClick(this, form1::Control<"CmdRetour1">, &Form1::CmdRetour1_Click);
-    OnClick(this, form1::Control<"CmdAideBet">, &Form1::CmdAideBet_Click);
-    OnClick(this, form1::Control<"CmdImprimer">, &Form1::CmdImprimer_Click);
+    OnClick(this, Control<"CmdCalcul">, &Form1::CmdCalcul_Click);
+    OnClick(this, Control<"CmdEffacer">, &Form1::CmdEffacer_Click);
+    OnClick(this, Control<"CmdInfo">, &Form1::CmdInfo_Click);
+    OnClick(this, Control<"CmdQuitterInfo">, &Form1::CmdQuitterInfo_Click);
+    OnClick(this, Control<"CmdRetour1">, &Form1::CmdRetour1_Click);
+    OnClick(this, Control<"CmdAideBet">, &Form1::CmdAideBet_Click);
+    OnClick(this, Control<"CmdImprimer">, &Form1::CmdImprimer_Click);
     // Results are never shown beside inputs that the user changed since they were computed.
     HideResultsOnEdit(this, Form1Screen(), [this] { SetResultAreaVisible(false); });
 }

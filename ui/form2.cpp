@@ -13,6 +13,10 @@
 #include "ui/screens.h"
 
 namespace ui {
+
+// The names this window's code writes, each checked against its table as it compiles.
+using form2::Control;
+
 namespace {
 
 // The exit's pauses before each monogram letter and before the end: 10 ms for each million
@@ -27,15 +31,14 @@ Form2::Form2() {
         priceBoxes_[price] = Find<QLineEdit>(this, form2::kPriceBoxes[price]);
         priceErrors_[price] = Find<QLabel>(this, form2::kPriceRefusals[price]);
     }
-    letters_ = {Find<QLabel>(this, form2::Control<"LblLogo1">),
-                Find<QLabel>(this, form2::Control<"LblLogo2">),
-                Find<QLabel>(this, form2::Control<"LblLogo3">)};
-    Option1 = Find<QAbstractButton>(this, form2::Control<"Option1">);
+    letters_ = {Find<QLabel>(this, Control<"LblLogo1">), Find<QLabel>(this, Control<"LblLogo2">),
+                Find<QLabel>(this, Control<"LblLogo3">)};
+    Option1 = Find<QAbstractButton>(this, Control<"Option1">);
 
-    OnClick(this, form2::Control<"CmdOk">, &Form2::CmdOk_Click);
-    OnClick(this, form2::Control<"CmdEffacerP">, &Form2::CmdEffacerP_Click);
-    OnClick(this, form2::Control<"CmdAideMenu">, &Form2::CmdAideMenu_Click);
-    OnClick(this, form2::Control<"CmdQuitter">, &Form2::CmdQuitter_Click);
+    OnClick(this, Control<"CmdOk">, &Form2::CmdOk_Click);
+    OnClick(this, Control<"CmdEffacerP">, &Form2::CmdEffacerP_Click);
+    OnClick(this, Control<"CmdAideMenu">, &Form2::CmdAideMenu_Click);
+    OnClick(this, Control<"CmdQuitter">, &Form2::CmdQuitter_Click);
     for (QLineEdit* price : priceBoxes_)
         connect(price, &QLineEdit::textEdited, this, &Form2::PricesEdited);
     setExitPause(nullptr);

@@ -13,6 +13,10 @@
 #include "ui/screens.h"
 
 namespace ui {
+
+// The names this window's code writes, each checked against its table as it compiles.
+using form3::Control;
+
 namespace {
 
 QString CaptionOf(const calc::DosageRange& range) {
@@ -23,21 +27,21 @@ QString CaptionOf(const calc::DosageRange& range) {
 
 Form3::Form3(PriceSource prices) : prices_(std::move(prices)) {
     BuildWindow(this, Form3Screen());
-    LblMauvaisDos2 = Find<QLabel>(this, form3::Control<"LblMauvaisDos2">);
-    LblPlageDosage = Find<QLabel>(this, form3::Control<"LblPlageDosage">);
-    Lab13 = Find<QLabel>(this, form3::Control<"Lab13">);
+    LblMauvaisDos2 = Find<QLabel>(this, Control<"LblMauvaisDos2">);
+    LblPlageDosage = Find<QLabel>(this, Control<"LblPlageDosage">);
+    Lab13 = Find<QLabel>(this, Control<"Lab13">);
     checks_ = InputChecks(
-        {Find<QLineEdit>(this, form3::Control<"TxtDosage2">), LblMauvaisDos2},
-        {Find<QLineEdit>(this, form3::Control<"TxtVolMortier">),
-         Find<QLabel>(this, form3::Control<"LblErrVolBet2">)},
-        {Find<QLineEdit>(this, form3::Control<"TxtContenance2">),
-         Find<QLabel>(this, form3::Control<"LblErrCont2">)},
+        {Find<QLineEdit>(this, Control<"TxtDosage2">), LblMauvaisDos2},
+        {Find<QLineEdit>(this, Control<"TxtVolMortier">),
+         Find<QLabel>(this, Control<"LblErrVolBet2">)},
+        {Find<QLineEdit>(this, Control<"TxtContenance2">),
+         Find<QLabel>(this, Control<"LblErrCont2">)},
         [this](bool accepted) { ShowRange(SelectedRange(), accepted ? kGreen : kRed); });
-    OnClick(this, form3::Control<"CmdCalcul2">, &Form3::CmdCalcul2_Click);
-    OnClick(this, form3::Control<"CmdEffacer2">, &Form3::CmdEffacer2_Click);
-    OnClick(this, form3::Control<"CmdRetour2">, &Form3::CmdRetour2_Click);
-    OnClick(this, form3::Control<"CmdAideInfoMortier">, &Form3::CmdAideInfoMortier_Click);
-    OnClick(this, form3::Control<"CmdImprimer2">, &Form3::CmdImprimer2_Click);
+    OnClick(this, Control<"CmdCalcul2">, &Form3::CmdCalcul2_Click);
+    OnClick(this, Control<"CmdEffacer2">, &Form3::CmdEffacer2_Click);
+    OnClick(this, Control<"CmdRetour2">, &Form3::CmdRetour2_Click);
+    OnClick(this, Control<"CmdAideInfoMortier">, &Form3::CmdAideInfoMortier_Click);
+    OnClick(this, Control<"CmdImprimer2">, &Form3::CmdImprimer2_Click);
     for (std::size_t i = 0; i < calc::kDosageRanges.size(); ++i) {
         const calc::DosageRange& range = calc::kDosageRanges[i];
         auto* option = Find<QRadioButton>(this, form3::kRangeOptions[i]);

@@ -49,7 +49,6 @@ rect() {
   awk -v x="$x" -v y="$y" -v w="$w" -v h="$h" -v f="$width" -v d="$design" \
     'BEGIN { printf "%d %d %d %d", x * f / d, y * f / d, w * f / d, h * f / d }'
 }
-typed() { click "$1" "$2"; xdotool key ctrl+a BackSpace; xdotool type "$3"; }
 copied_some() { [ -n "$(clipboard)" ]; }
 # What the focused box holds, as the user copies it; nothing when nothing is copied.
 copied() {
@@ -165,9 +164,9 @@ click "$menu" Form2.Option2
 click "$menu" Form2.CmdOk
 mortar=$(window_of '^Dosage du mortier')
 in_area "$mortar" mortar 0 0 1920 1044
-typed "$mortar" Form3.TxtDosage2 325
-typed "$mortar" Form3.TxtVolMortier 1000
-typed "$mortar" Form3.TxtContenance2 100
+type_into "$mortar" Form3.TxtDosage2 325
+type_into "$mortar" Form3.TxtVolMortier 1000
+type_into "$mortar" Form3.TxtContenance2 100
 click "$mortar" Form3.CmdCalcul2
 click "$mortar" Form3.TxtEau3
 [ "$(copied)" = 11,3 ] || fail "CALCULS gave no water per batch of 11,3"

@@ -134,6 +134,6 @@ static_assert(checks::Sound<kWindow>());
 static_assert(checks::ResultsShownOnce<kWindow, calc::kConcretePatterns>());
 
 template <checks::Text Name>
-inline constexpr const char* Control = checks::Control<kWindow, Name>();
+inline constexpr auto Control = checks::Control<kWindow, Name>();
 
 }  // namespace ui::form1

@@ -79,6 +79,6 @@ static_assert(checks::ListOf<kWindow, kPriceBoxes, calc::kPriceCount, TextBox, I
 static_assert(checks::ListOf<kWindow, kPriceRefusals, calc::kPriceCount, Label, Alert>());
 
 template <checks::Text Name>
-inline constexpr const char* Control = checks::Control<kWindow, Name>();
+inline constexpr auto Control = checks::Control<kWindow, Name>();
 
 }  // namespace ui::form2

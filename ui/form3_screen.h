@@ -150,6 +150,6 @@ static_assert(checks::ResultsShownOnce<kWindow, calc::kMortarPatterns>());
 static_assert(checks::ListOf<kWindow, kRangeOptions, calc::kDosageRanges.size(), Option>());
 
 template <checks::Text Name>
-inline constexpr const char* Control = checks::Control<kWindow, Name>();
+inline constexpr auto Control = checks::Control<kWindow, Name>();
 
 }  // namespace ui::form3

@@ -171,11 +171,11 @@ static_assert(checks::Sound<kAideBeton>());
 static_assert(checks::Sound<kAideMortier>());
 
 inline constexpr HelpScreen kHelps[] = {
-    {kAideMenu, checks::Control<kAideMenu, "CmdImpAideMenu">(),
-     checks::Control<kAideMenu, "CmdQuitInfoMenu">()},
-    {kAideBeton, checks::Control<kAideBeton, "CmdImpAideBeton">(),
-     checks::Control<kAideBeton, "CmdQuitAideBeton">()},
-    {kAideMortier, checks::Control<kAideMortier, "CmdImpAideMortier">(),
-     checks::Control<kAideMortier, "CmdQuitInfoMortier">()}};
+    {kAideMenu, checks::ControlOfKind<kAideMenu, "CmdImpAideMenu", Button>(),
+     checks::ControlOfKind<kAideMenu, "CmdQuitInfoMenu", Button>()},
+    {kAideBeton, checks::ControlOfKind<kAideBeton, "CmdImpAideBeton", Button>(),
+     checks::ControlOfKind<kAideBeton, "CmdQuitAideBeton", Button>()},
+    {kAideMortier, checks::ControlOfKind<kAideMortier, "CmdImpAideMortier", Button>(),
+     checks::ControlOfKind<kAideMortier, "CmdQuitInfoMortier", Button>()}};
 
 }  // namespace ui::help

@@ -13,22 +13,16 @@
 
 namespace ui::checks {
 
-// A name as a template argument: an error shows it, and code can write one as "Label29".
-struct Text {
-    char chars[32] = {};
-    consteval Text(const char* name) {
-        for (std::size_t i = 0; name[i] != '\0'; ++i) chars[i] = name[i];  // 31 characters at most
-    }
-    template <std::size_t N>
-    consteval Text(const char (&name)[N]) : Text(static_cast<const char*>(name)) {}
-};
-
 template <Text Name>
 void RowNamedTwice();
 template <Text Name>
 void RowOutsideItsWindow();  // or outside its frame, unless its row says BeyondEdge
 template <Text Name>
 void FocusOrderNamesNoRow();
+template <Text Name>
+void FocusOrderLeavesOut();  // a control that takes the keyboard's focus
+template <Text Name>
+void FocusOrderNamesTwice();
 template <Text Name>
 void ClearOrderNamesNoRow();
 template <Text Name>
@@ -98,6 +92,25 @@ constexpr const char* CaptionNotRow(const WindowDef& def) {
     }
     return nullptr;
 }
+constexpr bool TakesFocus(Kind kind) {
+    return kind == Kind::TextBox || kind == Kind::Button || kind == Kind::Option;
+}
+constexpr int Occurrences(Names names, const char* name) {
+    int count = 0;
+    for (const char* listed : names) count += Same(listed, name);
+    return count;
+}
+// The first control that takes the focus and is not in the focus order.
+constexpr const char* LeftOutOfFocus(const WindowDef& def) {
+    for (const ControlDef& row : def.controls)
+        if (TakesFocus(row.kind) && Occurrences(def.focusOrder, row.name) == 0) return row.name;
+    return nullptr;
+}
+constexpr const char* ListedTwice(Names names) {
+    for (const char* name : names)
+        if (Occurrences(names, name) > 1) return name;
+    return nullptr;
+}
 constexpr bool IsA(const WindowDef& def, const char* name, Kind kind, RowFlag flag) {
     const std::size_t row = RowIndex(def, name);
     return row < def.controls.size() && def.controls[row].kind == kind &&
@@ -116,6 +129,10 @@ consteval bool Sound() {
     if constexpr (constexpr const char* name = Outside(Def); name) RowOutsideItsWindow<name>();
     if constexpr (constexpr const char* name = NotRows(Def, Def.focusOrder); name)
         FocusOrderNamesNoRow<name>();
+    if constexpr (constexpr const char* name = LeftOutOfFocus(Def); name)
+        FocusOrderLeavesOut<name>();
+    if constexpr (constexpr const char* name = ListedTwice(Def.focusOrder); name)
+        FocusOrderNamesTwice<name>();
     if constexpr (constexpr const char* name = NotRows(Def, Def.clearOrder); name)
         ClearOrderNamesNoRow<name>();
     if constexpr (constexpr const char* name = CaptionNotRow(Def); name) CaptionNamesNoRow<name>();
@@ -161,15 +178,23 @@ consteval bool ResultsShownOnce() {
     return true;
 }
 
-// A name of one of the window's controls, written in its code; a name the table lacks does not
-// compile, and the error names it.
+// A name of one of the window's controls, written in its code, with its row's kind; a name the
+// table lacks does not compile, and the error names it.
 template <const WindowDef& Def, Text Name>
-consteval const char* Control() {
+consteval auto Control() {
     constexpr std::size_t row = RowIndex(Def, Name.chars);
     if constexpr (row < Def.controls.size())
-        return Def.controls[row].name;
+        return ControlName<Name, Def.controls[row].kind>{};
     else
         return NoSuchControl<Name>();
+}
+
+// The same, for a list that needs a control of one kind: a button, say.
+template <const WindowDef& Def, Text Name, Kind Of>
+consteval const char* ControlOfKind() {
+    constexpr auto name = Control<Def, Name>();
+    if constexpr (name.kind != Of) NotAControlOfThatKind<Name>();
+    return name;
 }
 
 }  // namespace ui::checks

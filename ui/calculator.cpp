@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The checks of the three inputs in order, and the lists of boxes read from the window tables.
+// A calculator's opening, closing and printing; the checks of the three inputs in order, and
+// the lists of boxes read from the window tables.
 #include "ui/calculator.h"
 
+#include <QCloseEvent>
+#include <QDate>
 #include <array>
 #include <utility>
+
+#include "ui/numbers.h"
+#include "ui/placement.h"
+#include "ui/printing.h"
 
 namespace ui {
 
@@ -53,6 +60,42 @@ void EmptyInOrder(QWidget* window, const WindowDef& def) {
 
 void EmptyBoxes(QWidget* window, const WindowDef& def, RowFlag flag) {
     for (const ControlDef* row : RowsWith(def, flag)) Find<QLineEdit>(window, row->name)->clear();
+}
+
+Calculator::Calculator(const WindowDef& def, PriceSource prices)
+    : def_(def), prices_(std::move(prices)) {
+    BuildWindow(this, def);
+    // Results are never shown beside inputs that the user changed since they were computed.
+    HideResultsOnEdit(this, def, [this] { SetResultAreaVisible(false); });
+}
+
+void Calculator::OpenFromMenu(QScreen* screen) {
+    CentreOnScreen(this, screen);
+    BringToFront(this);
+    FocusFirstControl(this);
+    OpenedFromMenu();
+    SetResultAreaVisible(false);
+}
+
+void Calculator::SetResultAreaVisible(bool visible) {
+    SetGroupVisible(this, def_, ResultArea, visible);
+}
+
+std::optional<calc::MaterialPrices> Calculator::PricesFor(bool inputsAccepted) {
+    // Prices typed after the menu's "OK" go through the same checks before they are used.
+    const std::optional<calc::MaterialPrices> prices = inputsAccepted ? prices_() : std::nullopt;
+    if (prices) pricesUsed_ = *prices;
+    return prices;
+}
+
+void Calculator::Print(bool withGravel, bool noteOpen) {
+    PrintWindow(this, def_,
+                {PricesFootnote(pricesUsed_, withGravel, QDate::currentDate()), noteOpen});
+}
+
+void Calculator::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit MenuRequested();
 }
 
 }  // namespace ui

@@ -3,12 +3,8 @@
 // gets the menu's checked prices, runs calc::CalculBeton and writes the boxes its table names.
 #include "ui/form1.h"
 
-#include <QCloseEvent>
-#include <QDate>
 #include <QPushButton>
 
-#include "ui/placement.h"
-#include "ui/printing.h"
 #include "ui/screens.h"
 
 namespace ui {
@@ -16,8 +12,7 @@ namespace ui {
 // The names this window's code writes, each checked against its table as it compiles.
 using form1::Control;
 
-Form1::Form1(PriceSource prices) : prices_(std::move(prices)) {
-    BuildWindow(this, Form1Screen());
+Form1::Form1(PriceSource prices) : Calculator(Form1Screen(), std::move(prices)) {
     TxtDosage = Find<QLineEdit>(this, Control<"TxtDosage">);
     TxtVolume = Find<QLineEdit>(this, Control<"TxtVolume">);
     TxtContenance = Find<QLineEdit>(this, Control<"TxtContenance">);
@@ -37,25 +32,17 @@ Form1::Form1(PriceSource prices) : prices_(std::move(prices)) {
     OnClick(this, Control<"CmdRetour1">, &Form1::CmdRetour1_Click);
     OnClick(this, Control<"CmdAideBet">, &Form1::CmdAideBet_Click);
     OnClick(this, Control<"CmdImprimer">, &Form1::CmdImprimer_Click);
-    // Results are never shown beside inputs that the user changed since they were computed.
-    HideResultsOnEdit(this, Form1Screen(), [this] { SetResultAreaVisible(false); });
-}
-
-void Form1::SetResultAreaVisible(bool visible) {
-    SetGroupVisible(this, Form1Screen(), ResultArea, visible);
 }
 
 void Form1::CmdCalcul_Click() {
     LblMauvaisDos->hide();
     const Inputs in = checks_.Read();
-    // Prices typed after the menu's "OK" go through the same checks before they are used.
-    const bool accepted = checks_.Accept(calc::CheckBeton(in.dosage, in.volume, in.contenance));
-    const std::optional<calc::MaterialPrices> prices = accepted ? prices_() : std::nullopt;
+    const std::optional<calc::MaterialPrices> prices =
+        PricesFor(checks_.Accept(calc::CheckBeton(in.dosage, in.volume, in.contenance)));
     if (!prices) {
         SetResultAreaVisible(false);
         return;
     }
-    pricesUsed_ = *prices;
     const auto mix = std::get<calc::ConcreteMix>(
         calc::CalculBeton(in.dosage, in.volume, in.contenance, *prices));
     SetResultAreaVisible(true);
@@ -89,20 +76,7 @@ void Form1::CmdAideBet_Click() {
 }
 
 void Form1::CmdImprimer_Click() {
-    PrintWindow(this, Form1Screen(),
-                {PricesFootnote(pricesUsed_, true, QDate::currentDate()), InfoNoteShown == 1});
-}
-
-void Form1::OpenFromMenu(QScreen* screen) {
-    CentreOnScreen(this, screen);
-    BringToFront(this);
-    SetResultAreaVisible(false);
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
-    // The title bar's close does what "RETOUR" does: the window lives until the exit.
-    event->ignore();
-    CmdRetour1_Click();
+    Print(true, InfoNoteShown == 1);
 }
 
 }  // namespace ui

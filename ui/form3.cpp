@@ -4,12 +4,8 @@
 // names.
 #include "ui/form3.h"
 
-#include <QCloseEvent>
-#include <QDate>
 #include <QRadioButton>
 
-#include "ui/placement.h"
-#include "ui/printing.h"
 #include "ui/screens.h"
 
 namespace ui {
@@ -25,8 +21,7 @@ QString CaptionOf(const calc::DosageRange& range) {
 
 }  // namespace
 
-Form3::Form3(PriceSource prices) : prices_(std::move(prices)) {
-    BuildWindow(this, Form3Screen());
+Form3::Form3(PriceSource prices) : Calculator(Form3Screen(), std::move(prices)) {
     LblMauvaisDos2 = Find<QLabel>(this, Control<"LblMauvaisDos2">);
     LblPlageDosage = Find<QLabel>(this, Control<"LblPlageDosage">);
     Lab13 = Find<QLabel>(this, Control<"Lab13">);
@@ -51,12 +46,6 @@ Form3::Form3(PriceSource prices) : prices_(std::move(prices)) {
             if (checked) OptDose_Click(range);
         });
     }
-    // Results are never shown beside inputs that the user changed since they were computed.
-    HideResultsOnEdit(this, Form3Screen(), [this] { SetResultAreaVisible(false); });
-}
-
-void Form3::SetResultAreaVisible(bool visible) {
-    SetGroupVisible(this, Form3Screen(), ResultArea, visible);
 }
 
 const calc::DosageRange& Form3::SelectedRange() const {
@@ -75,15 +64,12 @@ void Form3::CmdCalcul2_Click() {
     LblMauvaisDos2->hide();
     const Inputs in = checks_.Read();
     const calc::DosageRange& range = SelectedRange();
-    // Prices typed after the menu's "OK" go through the same checks before they are used.
-    const bool accepted =
-        checks_.Accept(calc::CheckMortier(in.dosage, in.volume, in.contenance, range));
-    const std::optional<calc::MaterialPrices> prices = accepted ? prices_() : std::nullopt;
+    const std::optional<calc::MaterialPrices> prices =
+        PricesFor(checks_.Accept(calc::CheckMortier(in.dosage, in.volume, in.contenance, range)));
     if (!prices) {
         Refuse();
         return;
     }
-    pricesUsed_ = *prices;
     const auto mix = std::get<calc::MortarMix>(
         calc::CalculMortier(in.dosage, in.volume, in.contenance, range, *prices));
     WriteResults(this, Form3Screen(), mix);
@@ -119,23 +105,14 @@ void Form3::CmdAideInfoMortier_Click() {
 }
 
 void Form3::CmdImprimer2_Click() {
-    PrintWindow(this, Form3Screen(), {PricesFootnote(pricesUsed_, false, QDate::currentDate())});
+    Print(false, false);
 }
 
-void Form3::OpenFromMenu(QScreen* screen) {
-    CentreOnScreen(this, screen);
-    BringToFront(this);
+void Form3::OpenedFromMenu() {
     LblMauvaisDos2->hide();
     LblPlageDosage->show();
     // The caption names the selected range, which the window kept since its last visit.
     LblPlageDosage->setText(CaptionOf(SelectedRange()));
-    SetResultAreaVisible(false);
-}
-
-void Form3::closeEvent(QCloseEvent* event) {
-    // The title bar's close does what "RETOUR" does: the window lives until the exit.
-    event->ignore();
-    CmdRetour2_Click();
 }
 
 }  // namespace ui

@@ -1,37 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The mortar calculator window: the four dosage ranges, three inputs, "CALCULS" with the menu's
-// prices, the results written with their patterns, and "X". It says what the user asks of
-// other windows (the menu, its help) and knows none of them.
+// prices, the results written with their patterns, and "X".
 #pragma once
-
-#include <QWidget>
 
 #include "ui/calculator.h"
 #include "ui/look.h"
 
 class QLabel;
-class QLineEdit;
-class QPushButton;
-class QScreen;
 
 namespace ui {
 
-class Form3 : public QWidget {
+class Form3 : public Calculator {
     Q_OBJECT
   public:
     explicit Form3(PriceSource prices);
 
-    // Opened by the menu's "OK" on the menu's screen: centred, shown, results hidden, the
-    // selected range's caption.
-    void OpenFromMenu(QScreen* screen);
-    void SetResultAreaVisible(bool visible);
-
-  signals:
-    void MenuRequested();
-    void HelpRequested();
-
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    // "Mauvais dosage" hidden, the selected range's caption shown.
+    void OpenedFromMenu() override;
 
   private:
     void CmdCalcul2_Click();
@@ -44,12 +30,9 @@ class Form3 : public QWidget {
     void ShowRange(const calc::DosageRange& range, Rgb colour);
     void Refuse();
 
-    PriceSource prices_;
     QLabel* LblMauvaisDos2 = nullptr;
     QLabel* LblPlageDosage = nullptr;
     QLabel* Lab13 = nullptr;
-    InputChecks checks_;
-    calc::MaterialPrices pricesUsed_;  // by the results shown, for the printed page
 };
 
 }  // namespace ui

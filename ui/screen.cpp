@@ -128,12 +128,16 @@ class TableLink : public QObject {
   public:
     TableLink(QWidget* window, const WindowDef& table) : QObject(window), def(table) {}
     static TableLink* Of(const QWidget* window) {
-        auto* link = window->findChild<TableLink*>(QString(), Qt::FindDirectChildrenOnly);
+        TableLink* link = Find(window);
         if (!link) qFatal("%s is not built from a table", qPrintable(window->objectName()));
         return link;
     }
+    static TableLink* Find(const QWidget* window) {
+        return window->findChild<TableLink*>(QString(), Qt::FindDirectChildrenOnly);
+    }
     const WindowDef& def;
-    double factor = 1;
+    double factor = 1;          // of the window
+    double controlsFactor = 1;  // of its controls: 1 too while the design image is taken
 };
 
 // A caption as a name is spoken: no leading, trailing or repeated spaces, no final colon.
@@ -163,8 +167,7 @@ void SetFocusOrder(QWidget* window, const WindowDef& def) {
     const Names stops = def.focusOrder;
     for (std::size_t i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(FindControl(window, stops[i - 1]), FindControl(window, stops[i]));
-    // As the window is first shown, the focus is on the first control of its focus order.
-    FindControl(window, stops.front())->setFocus();
+    FocusFirstControl(window);  // as the window is first shown
 }
 
 void ConnectEnterKey(QWidget* window, const WindowDef& def) {
@@ -219,6 +222,11 @@ double ScaleOf(const QWidget* window) {
     return TableLink::Of(window)->factor;
 }
 
+double ScaleOfControl(const QWidget* control) {
+    const TableLink* link = TableLink::Find(control->window());
+    return link ? link->controlsFactor : 1;
+}
+
 void SetScale(QWidget* window, double factor) {
     TableLink* link = TableLink::Of(window);
     const WindowDef& def = link->def;
@@ -231,6 +239,7 @@ void SetScale(QWidget* window, double factor) {
 }
 
 void LayOutControls(QWidget* window, double factor) {
+    TableLink::Of(window)->controlsFactor = factor;
     const WindowDef& def = TableOf(window);
     for (const ControlDef& row : def.controls)
         LayOut(FindControl(window, row.name), row, def.fontPoints, factor);
@@ -240,6 +249,10 @@ void ApplyWindowColours(QWidget* window, const WindowDef& def) {
     if (def.back == kDefault) return;
     SetBackground(window, def.back);
     SetForeground(window, def.fore == kDefault ? kBlack : def.fore);
+}
+
+void FocusFirstControl(QWidget* window) {
+    FindControl(window, TableOf(window).focusOrder.front())->setFocus();
 }
 
 std::vector<const ControlDef*> RowsWith(const WindowDef& def, RowFlag flag) {

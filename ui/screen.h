@@ -19,12 +19,11 @@
 
 #include "calc/concrete.h"
 #include "calc/mortar.h"
+#include "ui/control_name.h"
 #include "ui/look.h"
 #include "ui/text_part.h"
 
 namespace ui {
-
-enum class Kind { Label, TextBox, Button, Option, Frame, Line };
 
 // How a control's text looks beyond its colours and size.
 enum Style : unsigned { Bold = 1, Italic = 2, Centred = 4, Graphical = 8, Wide = 16 };
@@ -142,6 +141,8 @@ void BuildWindow(QWidget* window, const WindowDef& def);
 // unless a screen too small for it made it smaller (placement.h).
 const WindowDef& TableOf(const QWidget* window);
 double ScaleOf(const QWidget* window);
+// The factor of the window a control is in; 1 in a window not built from a table (a dialog).
+double ScaleOfControl(const QWidget* control);
 
 // Lays a built window out again at a factor of its design size, as one piece: its size, every
 // control's place and size, fonts, rules and the focus frame. Captions keep their design lines.
@@ -156,6 +157,10 @@ void ApplyWindowColours(QWidget* window, const WindowDef& def);
 
 // The colours of a control as its row gives them, on a window built from its table.
 void ApplyRowColours(QWidget* widget, const ControlDef& row);
+
+// Gives the keyboard to the first control of the window's focus order, now if the window is
+// active, else as soon as it is.
+void FocusFirstControl(QWidget* window);
 
 // A window's rows that have a flag, in table order.
 std::vector<const ControlDef*> RowsWith(const WindowDef& def, RowFlag flag);
@@ -177,9 +182,16 @@ T* Find(const QWidget* window, const char* name) {
     return typed;
 }
 
+// A control named in the window's code: the name's kind must fit the class asked for.
+template <class T, checks::Text Name, Kind Of>
+T* Find(const QWidget* window, checks::ControlName<Name, Of> name) {
+    static_assert(checks::LookedUpAs<Name, Of, T>());
+    return Find<T>(window, static_cast<const char*>(name));
+}
+
 // Runs one of a window's handlers when the user presses a button of it.
-template <class Window>
-void OnClick(Window* window, const char* button, void (Window::*handler)()) {
+template <class Window, class Name>
+void OnClick(Window* window, Name button, void (Window::*handler)()) {
     QObject::connect(Find<QPushButton>(window, button), &QPushButton::clicked, window, handler);
 }
 

@@ -68,6 +68,44 @@ TEST_F(UiTest, EnterPressesTheWindowsButtonFromAnInputAndTheFocusedButton) {
     EXPECT_FALSE(Window("Form3")->isVisible());  // "RETOUR" pressed from the keyboard
 }
 
+// Two presses within the double-click interval at a button's centre, each on the window under
+// it at that moment: the first on the button, the second on the window its click brought there.
+void DoubleClick(QWidget* button, QWidget* thenUnder) {
+    const QPoint at = button->mapToGlobal(button->rect().center());
+    int& time = QTest::lastMouseTimestamp;
+    for (QWidget* window : {button->window(), thenUnder}) {
+        const QPoint local = window->mapFromGlobal(at);
+        qt_handleMouseEvent(window->windowHandle(), local, at, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress, {}, ++time);
+        qt_handleMouseEvent(window->windowHandle(), local, at, {}, Qt::LeftButton, QEvent::MouseButtonRelease, {}, ++time);
+    }
+    time += QTest::mouseDoubleClickInterval;
+}
+
+// Each opening of a calculator from the menu starts on its dosage, whatever had the keyboard as
+// it was hidden ("RETOUR" pressed, or a box left for the title bar's close); the inputs stay.
+TEST_F(UiTest, EachOpeningOfACalculatorStartsOnItsDosage) {
+    const char* const cases[][5] = {  // the menu's choice, "OK" pressed by, its window, its dosage, left by
+        {"Option1", "click", "Form1", "TxtDosage", "CmdRetour1"}, {"Option1", "Entrée", "Form1", "TxtDosage", "TxtVolume"},
+        {"Option1", "double-click", "Form1", "TxtDosage", "CmdRetour1"}, {"Option2", "click", "Form3", "TxtDosage2", "TxtContenance2"},
+        {"Option2", "Entrée", "Form3", "TxtDosage2", "CmdRetour2"}, {"Option2", "double-click", "Form3", "TxtDosage2", "TxtVolMortier"}};
+    for (const auto& [option, press, window, dosage, leftBy] : cases) {
+        Click("Form2", option);
+        auto* ok = qobject_cast<QAbstractButton*>(Control("Form2", "CmdOk"));
+        for (const char* typed : {"3", "33", "333"}) {  // a first, second and third opening
+            if (*press == 'c') QTest::mouseClick(ok, Qt::LeftButton);
+            if (*press == 'E') ok->setFocus(), QTest::keyClick(ok, Qt::Key_Return);
+            if (*press == 'd') DoubleClick(ok, Window(window));
+            ASSERT_TRUE(QTest::qWaitForWindowActive(Window(window)));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+            EXPECT_EQ(Text(window, dosage), QString(typed)) << press << ", left by " << leftBy;
+            if (QByteArray(leftBy).startsWith("Cmd")) Click(window, leftBy);
+            else Type(window, leftBy, "10"), Window(window)->close();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(Window("Form2")));
+        }
+        Type(window, dosage, "");
+    }
+}
+
 // Framed from the moment the window is active, before any Tab: two bands two pixels wide left
 // of the control, the inner one 3:1 against the control, the outer one against what is around.
 TEST_F(UiTest, TheFocusedControlIsFramedVisibly) {

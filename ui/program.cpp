@@ -45,12 +45,6 @@ class AfterFirstPaint : public QObject {
     std::function<void()> action_;
 };
 
-template <class Window>
-void Destroy(QPointer<Window>& window) {
-    delete window.data();  // an absent window is a null pointer, and deleting it is a no-op
-    window = nullptr;
-}
-
 }  // namespace
 
 void InitApplication() {
@@ -69,65 +63,93 @@ Program::~Program() {
     DestroyWindows();
 }
 
-// The menu's checked prices, for a calculator's "CALCULS".
-PriceSource Program::Prices() {
-    return [this] { return form2_->CheckedPrices(); };
+void Program::Start() {
+    Make(WindowId::Form1);
+    Form2* menu = qobject_cast<Form2*>(Make(WindowId::Form2));
+    CentreOnScreen(menu, QGuiApplication::primaryScreen());
+    menu->show();
+    menu->HideStartLabels();
+    Window(WindowId::Form1)->hide();
+    new AfterFirstPaint(menu, [this] { Make(WindowId::Form3); });
+}
+
+QWidget* Program::Make(WindowId id) {
+    QPointer<QWidget>& window = windows_[static_cast<int>(id)];
+    if (!window) window = Create(id);
+    return window;
+}
+
+// Each window with what it asks of the others; a help window beside the window it explains.
+QWidget* Program::Create(WindowId id) {
+    switch (id) {
+        case WindowId::Form1:
+            return Wire(new Form1(Prices()), WindowId::FormAideBeton);
+        case WindowId::Form2:
+            return Wire(new Form2);
+        case WindowId::Form3:
+            return Wire(new Form3(Prices()), WindowId::FormAideMortier);
+        case WindowId::FormAideBeton:
+            return MakeHelp(id, AideBetonScreen(), WindowId::Form1);
+        case WindowId::FormAideMortier:
+            return MakeHelp(id, AideMortierScreen(), WindowId::Form3);
+        case WindowId::FormAideMenu:
+            return MakeHelp(id, AideMenuScreen(), WindowId::Form2);
+    }
+    return nullptr;
 }
 
 // A calculator's "RETOUR" brings the menu back, its "INFOS" opens its own help beside it.
-template <class Calculator>
-void Program::Wire(Calculator* calculator, QPointer<HelpWindow>& help, const HelpScreen& screen) {
+Calculator* Program::Wire(Calculator* calculator, WindowId help) {
     connect(calculator, &Calculator::MenuRequested, this,
             [this, calculator] { BackToMenu(calculator); });
-    connect(calculator, &Calculator::HelpRequested, this,
-            [this, calculator, &help, &screen] { ShowHelp(help, screen, calculator); });
+    connect(calculator, &Calculator::HelpRequested, this, [this, help] { Show(help); });
+    return calculator;
 }
 
-void Program::Start() {
-    form1_ = new Form1(Prices());
-    Wire(form1_.data(), aideBeton_, AideBetonScreen());
-    form2_ = new Form2;
-    connect(form2_, &Form2::ConcreteChosen, this,
-            [this] { form1_->OpenFromMenu(form2_->screen()); });
-    connect(form2_, &Form2::MortarChosen, this,
-            [this] { MortarWindow()->OpenFromMenu(form2_->screen()); });
-    connect(form2_, &Form2::HelpRequested, this,
-            [this] { ShowHelp(aideMenu_, AideMenuScreen(), form2_); });
-    connect(form2_, &Form2::PricesEdited, this, [this] {
-        form1_->SetResultAreaVisible(false);
-        if (form3_) form3_->SetResultAreaVisible(false);
+Form2* Program::Wire(Form2* menu) {
+    connect(menu, &Form2::ConcreteChosen, this, [this] { Show(WindowId::Form1); });
+    connect(menu, &Form2::MortarChosen, this, [this] { Show(WindowId::Form3); });
+    connect(menu, &Form2::HelpRequested, this, [this] { Show(WindowId::FormAideMenu); });
+    connect(menu, &Form2::PricesEdited, this, [this] {
+        for (QWidget* window : windows_)
+            if (auto* calculator = qobject_cast<Calculator*>(window))
+                calculator->SetResultAreaVisible(false);
     });
     // Queued: the menu is not destroyed under the timer that ends its monogram.
-    connect(form2_, &Form2::ExitPlayed, this, &Program::End, Qt::QueuedConnection);
-    CentreOnScreen(form2_, QGuiApplication::primaryScreen());
-    form2_->show();
-    form2_->HideStartLabels();
-    form1_->hide();
-    new AfterFirstPaint(form2_, [this] { MortarWindow(); });
+    connect(menu, &Form2::ExitPlayed, this, &Program::End, Qt::QueuedConnection);
+    return menu;
 }
 
-Form3* Program::MortarWindow() {
-    if (!form3_) {
-        form3_ = new Form3(Prices());  // a new window is hidden
-        Wire(form3_.data(), aideMortier_, AideMortierScreen());
-    }
-    return form3_;
+QWidget* Program::MakeHelp(WindowId help, const HelpScreen& screen, WindowId anchor) {
+    auto* window = new HelpWindow(screen, Make(anchor));
+    // Forgotten as it closes: "INFOS" pressed before it is gone makes a new one.
+    connect(window, &HelpWindow::Closed, this,
+            [this, help] { windows_[static_cast<int>(help)] = nullptr; });
+    window->Form_Load();
+    return window;
+}
+
+Form2* Program::Menu() const {
+    return qobject_cast<Form2*>(Window(WindowId::Form2));
+}
+
+// The menu's checked prices, for a calculator's "CALCULS".
+PriceSource Program::Prices() {
+    return [this] { return Menu()->CheckedPrices(); };
+}
+
+void Program::Show(WindowId id) {
+    QWidget* window = Make(id);
+    if (auto* calculator = qobject_cast<Calculator*>(window))
+        calculator->OpenFromMenu(Menu()->screen());
+    else
+        BringToFront(window);
 }
 
 void Program::BackToMenu(QWidget* calculator) {
-    BringToFront(form2_);
+    Show(WindowId::Form2);
     calculator->hide();
-    form2_->HideErrorLabels();
-}
-
-void Program::ShowHelp(QPointer<HelpWindow>& help, const HelpScreen& screen, QWidget* anchor) {
-    if (!help) {
-        help = new HelpWindow(screen, anchor);
-        // Forgotten as it closes: "INFOS" pressed before it is gone makes a new one.
-        connect(help, &HelpWindow::Closed, this, [&help] { help = nullptr; });
-        help->Form_Load();
-    }
-    BringToFront(help);
+    Menu()->HideErrorLabels();
 }
 
 void Program::End() {
@@ -135,20 +157,21 @@ void Program::End() {
     QCoreApplication::exit(0);
 }
 
+QWidget* Program::Window(WindowId id) const {
+    return windows_[static_cast<int>(id)];
+}
+
 QWidget* Program::Window(const QString& name) const {
-    QWidget* const all[] = {form1_, form2_, form3_, aideMenu_, aideBeton_, aideMortier_};
-    for (QWidget* window : all)
+    for (QWidget* window : windows_)
         if (window && window->objectName() == name) return window;
     return nullptr;
 }
 
 void Program::DestroyWindows() {
-    Destroy(form1_);
-    Destroy(form2_);
-    Destroy(form3_);
-    Destroy(aideBeton_);
-    Destroy(aideMortier_);
-    Destroy(aideMenu_);
+    for (QPointer<QWidget>& window : windows_) {
+        delete window.data();  // an absent window is a null pointer, and deleting it is a no-op
+        window = nullptr;
+    }
 }
 
 }  // namespace ui

@@ -15,17 +15,16 @@
 
 #include <QObject>
 #include <QPointer>
+#include <array>
 
 #include "ui/calculator.h"
+#include "ui/screens.h"
 
 class QWidget;
 
 namespace ui {
 
-class Form1;
 class Form2;
-class Form3;
-class HelpWindow;
 struct HelpScreen;
 
 // Everything the application object needs before the first window: Fusion with full hinting,
@@ -45,28 +44,32 @@ class Program : public QObject {
     // window hidden; the mortar window is built hidden once the menu has been painted.
     void Start();
 
-    // One of the six windows by its name, or null when it is absent.
+    // The window, created hidden and wired to the others when absent; a help window is placed
+    // beside the window it explains as it is created.
+    QWidget* Make(WindowId id);
+
+    // One of the windows, or null when it is absent.
+    QWidget* Window(WindowId id) const;
     QWidget* Window(const QString& name) const;
 
-    // Destroys every existing window in the exit's order: Form1, Form2, Form3, then the help
-    // windows of the concrete window, the mortar window and the menu.
+    // Shows a window as the user's buttons do, creating it when absent: a calculator as the
+    // menu's "OK" opens it, a help window as its "INFOS" does, the menu as "RETOUR" brings it.
+    void Show(WindowId id);
+
+    // Destroys every existing window in the exit's order, the order of WindowId.
     void DestroyWindows();
 
   private:
-    Form3* MortarWindow();
+    QWidget* Create(WindowId id);
+    Calculator* Wire(Calculator* calculator, WindowId help);
+    Form2* Wire(Form2* menu);
+    QWidget* MakeHelp(WindowId help, const HelpScreen& screen, WindowId anchor);
+    Form2* Menu() const;
     PriceSource Prices();
-    template <class Calculator>
-    void Wire(Calculator* calculator, QPointer<HelpWindow>& help, const HelpScreen& screen);
     void BackToMenu(QWidget* calculator);
-    void ShowHelp(QPointer<HelpWindow>& help, const HelpScreen& screen, QWidget* anchor);
     void End();
 
-    QPointer<Form1> form1_;
-    QPointer<Form2> form2_;
-    QPointer<Form3> form3_;
-    QPointer<HelpWindow> aideMenu_;
-    QPointer<HelpWindow> aideBeton_;
-    QPointer<HelpWindow> aideMortier_;
+    std::array<QPointer<QWidget>, kWindowCount> windows_;
 };
 
 }  // namespace ui

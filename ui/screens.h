@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The six window tables, each in a header of its own and checked as it compiles, and how the
-// program asks for them.
+// The six window tables, each in a header of its own and checked as it compiles; the one list of
+// the program's windows, which the program, its tools and its tests go through; and how the
+// program asks for each table.
 #pragma once
 
 #include <array>
@@ -12,13 +13,50 @@
 
 namespace ui {
 
-inline const WindowDef& Form1Screen() {  // the concrete window
+// The program's windows, one a line, in the order the exit destroys them. A window added here
+// is named by the compiler wherever its own code must be chosen: every switch over WindowId
+// lacking it fails to compile (-Werror=switch), ScreenOf below first.
+enum class WindowId { Form1, Form2, Form3, FormAideBeton, FormAideMortier, FormAideMenu };
+
+// The table of a window; none past the last one, which is how the list's length is known.
+constexpr const WindowDef* ScreenOf(WindowId id) {
+    switch (id) {
+        case WindowId::Form1:  // the concrete window
+            return &form1::kWindow;
+        case WindowId::Form2:  // the menu
+            return &form2::kWindow;
+        case WindowId::Form3:  // the mortar window
+            return &form3::kWindow;
+        case WindowId::FormAideBeton:
+            return &help::kAideBeton;
+        case WindowId::FormAideMortier:
+            return &help::kAideMortier;
+        case WindowId::FormAideMenu:
+            return &help::kAideMenu;
+    }
+    return nullptr;
+}
+
+inline constexpr int kWindowCount = [] {
+    int count = 0;
+    while (ScreenOf(WindowId(count))) ++count;
+    return count;
+}();
+
+// Every window of the list, in its order.
+constexpr std::array<WindowId, kWindowCount> AllWindows() {
+    std::array<WindowId, kWindowCount> all{};
+    for (int i = 0; i < kWindowCount; ++i) all[i] = WindowId(i);
+    return all;
+}
+
+inline const WindowDef& Form1Screen() {
     return form1::kWindow;
 }
-inline const WindowDef& Form2Screen() {  // the menu
+inline const WindowDef& Form2Screen() {
     return form2::kWindow;
 }
-inline const WindowDef& Form3Screen() {  // the mortar window
+inline const WindowDef& Form3Screen() {
     return form3::kWindow;
 }
 inline const HelpScreen& AideMenuScreen() {  // beside the menu
@@ -29,12 +67,6 @@ inline const HelpScreen& AideBetonScreen() {  // beside the concrete window
 }
 inline const HelpScreen& AideMortierScreen() {  // beside the mortar window
     return help::kHelps[2];
-}
-
-// All six, the menu first.
-inline std::array<const WindowDef*, 6> AllScreens() {
-    return {&form2::kWindow,  &form1::kWindow,   &form3::kWindow,
-            &help::kAideMenu, &help::kAideBeton, &help::kAideMortier};
 }
 
 }  // namespace ui

@@ -104,8 +104,8 @@ TEST_F(UiTest, MenuChecksEachPriceInOrderThenOpensTheChosenCalculator) {
 // and no line is wider than its label.
 TEST_F(UiTest, CaptionsInTheirFontsAndHelpTextsInTheirLines) {
     Play("Form2", {{"CmdAideMenu Option1 CmdOk Form1.CmdAideBet Option2 CmdOk Form3.CmdAideInfoMortier", ""}});
-    for (const WindowDef* def : AllScreens())
-        for (const ControlDef& row : def->controls) {
+    for (const WindowId id : AllWindows())
+        for (const WindowDef* def = ScreenOf(id); const ControlDef& row : def->controls) {
             const QFont font = FindControl(Window(def->name), row.name)->font();
             EXPECT_EQ(std::pair(font.bold(), font.italic()), std::pair(row.look.style.has(Bold), row.look.style.has(Italic))) << row.name;
         }

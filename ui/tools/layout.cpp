@@ -6,10 +6,8 @@
 //   karvo_layout --rendered  the program started with every window open: "dpr 2", then
 //                            "window Form1 612x575 1224x1150" (logical, then device pixels) and
 //                            "label Form1.Label1 0 71 ..." (where each line of a label starts)
-#include <QAbstractButton>
 #include <QApplication>
 #include <QPixmap>
-#include <QTest>
 #include <cstdio>
 #include <cstring>
 
@@ -20,7 +18,8 @@
 namespace {
 
 void PrintTables() {
-    for (const ui::WindowDef* window : ui::AllScreens()) {
+    for (const ui::WindowId id : ui::AllWindows()) {
+        const ui::WindowDef* window = ui::ScreenOf(id);
         std::printf("%s %s 0 0 %d %d\n", window->name, window->name, ui::Px(window->width),
                     ui::Px(window->height));
         int frameLeft = 0, frameTop = 0;
@@ -38,9 +37,9 @@ void PrintTables() {
 }
 
 void PrintRendered(const ui::Program& program) {
-    for (const ui::WindowDef* def : ui::AllScreens()) {
-        const char* name = def->name;
-        QWidget* window = program.Window(name);
+    for (const ui::WindowId id : ui::AllWindows()) {
+        const char* name = ui::ScreenOf(id)->name;
+        QWidget* window = program.Window(id);
         const QPixmap image = window->grab();
         std::printf("window %s %dx%d %dx%d\n", name, window->width(), window->height(),
                     image.width(), image.height());
@@ -65,15 +64,7 @@ int main(int argc, char* argv[]) {
     std::printf("dpr %s\n", qPrintable(QString::number(app.devicePixelRatio())));
     ui::Program program;
     program.Start();
-    using namespace ui;
-    for (const auto& [window, button] :
-         {std::pair{form2::kWindow.name, form2::Control<"CmdAideMenu">},
-          {form2::kWindow.name, form2::Control<"CmdOk">},
-          {form1::kWindow.name, form1::Control<"CmdAideBet">},
-          {form2::kWindow.name, form2::Control<"Option2">},
-          {form2::kWindow.name, form2::Control<"CmdOk">},
-          {form3::kWindow.name, form3::Control<"CmdAideInfoMortier">}})
-        QTest::mouseClick(Find<QAbstractButton>(program.Window(window), button), Qt::LeftButton);
+    for (const ui::WindowId id : ui::AllWindows()) program.Show(id);
     PrintRendered(program);
     return 0;
 }

@@ -7,13 +7,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTest>
-#include <optional>
 
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/help_window.h"
-#include "ui/look.h"
 #include "ui/program.h"
 
 namespace {
@@ -41,30 +35,22 @@ void Click(QWidget* window, const char* button) {
     QTest::mouseClick(ui::Find<QAbstractButton>(window, button), Qt::LeftButton);
 }
 
-// Every window on its own, as its table builds it.
+// Every window as its table builds it, before the program shows it.
 void SaveEachWindow(const QDir& dir) {
-    const auto noPrices = [] { return std::optional<calc::MaterialPrices>(); };
-    ui::Form1 concrete(noPrices);
-    ui::Form2 menu;
-    ui::Form3 mortar(noPrices);
-    ui::HelpWindow aideMenu(ui::AideMenuScreen(), &menu);
-    ui::HelpWindow aideBeton(ui::AideBetonScreen(), &concrete);
-    ui::HelpWindow aideMortier(ui::AideMortierScreen(), &mortar);
-    for (QWidget* window : std::initializer_list<QWidget*>{&concrete, &menu, &mortar, &aideMenu,
-                                                           &aideBeton, &aideMortier})
-        SaveBothStates(window, dir);
+    ui::Program program;
+    for (const ui::WindowId id : ui::AllWindows()) SaveBothStates(program.Make(id), dir);
 }
 
 // The worked example from a fresh start: the menu with its prices, then the concrete results.
 void SaveWorkedExample(const QDir& dir) {
     ui::Program program;
     program.Start();
-    QWidget* menu = program.Window(QString::fromLatin1(ui::form2::kWindow.name));
+    QWidget* menu = program.Window(ui::WindowId::Form2);
     const char* const prices[calc::kPriceCount] = {"7,25", "40", "35", "60"};
     for (int i = 0; i < calc::kPriceCount; ++i) Type(menu, ui::form2::kPriceBoxes[i], prices[i]);
     Save(menu, dir, "-example");
     Click(menu, ui::form2::Control<"CmdOk">);
-    QWidget* concrete = program.Window(QString::fromLatin1(ui::form1::kWindow.name));
+    QWidget* concrete = program.Window(ui::WindowId::Form1);
     Type(concrete, ui::form1::Control<"TxtDosage">, "350");
     Type(concrete, ui::form1::Control<"TxtVolume">, "1000");
     Type(concrete, ui::form1::Control<"TxtContenance">, "150");

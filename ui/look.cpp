@@ -8,8 +8,9 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QStyle>
-#include <QStyleFactory>
 #include <QWidget>
+
+#include "ui/scaled_style.h"
 
 namespace ui {
 namespace {
@@ -80,7 +81,7 @@ QPalette FixedPalette() {
 }
 
 void InitApplicationLook() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new ScaledStyle);
     QFont font = QApplication::font();
     font.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(font);

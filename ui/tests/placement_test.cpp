@@ -98,6 +98,24 @@ TEST_F(UiTest, OnASmallScreenWindowsAreWholeAndPrintTheirDesignSize) {
     Play("Form3", {{"FormAideMortier.CmdImpAideMortier CmdImprimer2", ""}});
     EXPECT_TRUE(Prints()[2].page.image == Prints()[1].page.image && Prints()[3].page.image == Prints()[0].page.image);
 }
+// The mortar ranges' option buttons are whole at every factor of the window, their indicator
+// sized with it as the fonts are: at the half-size floor, 0.53 (1366x768 at 200 %), 0.77 and 1.
+TEST_F(UiTest, RangeOptionsAreWholeAtEveryFactor) {
+    Open("Option2");
+    const struct { double factor; int width, height; } indicators[] = {{0.5, 6, 6}, {0.53, 6, 6}, {0.77, 10, 10}, {1, 14, 14}};
+    for (const auto& [factor, width, height] : indicators) {
+        SetScale(Window("Form3"), factor);
+        for (const char* option : {"OptDose1", "OptDose2", "OptDose3", "OptDose4"}) {
+            const QImage image = Control("Form3", option)->grab().toImage();
+            QRect ink;  // what is drawn on the option's green
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (QColor(image.pixel(x, y)) != QColor(0x004000)) ink |= QRect(x, y, 1, 1);
+            EXPECT_EQ(std::pair(ink.width(), ink.height()), std::pair(width, height)) << option << " at " << factor;
+            EXPECT_TRUE(image.rect().adjusted(0, 1, -1, -1).contains(ink)) << option << " cut at " << factor;
+        }
+    }
+}
 // clang-format on
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include "app/command_line.h"
 #include "app/platform.h"
-#include "ui/look.h"
 #include "ui/program.h"
 
 int main(int argc, char* argv[]) {

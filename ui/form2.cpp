@@ -45,15 +45,16 @@ Form2::Form2() {
 }
 
 calc::MaterialPrices Form2::ReadPrices() const {
-    const auto price = [this](int i) {
-        return calc::ReadPrice(priceBoxes_[i]->text().toStdString());
+    const auto price = [this](calc::Price which) {
+        return calc::ReadPrice(priceBoxes_[static_cast<int>(which)]->text().toStdString());
     };
-    return {price(0), price(1), price(2), price(3)};
+    return {price(calc::Price::Ciment), price(calc::Price::Sable), price(calc::Price::Gravier),
+            price(calc::Price::Transport)};
 }
 
 bool Form2::CheckPrices() {
     const std::optional<calc::Price> refused = calc::CheckPrices(ReadPrices());
-    const int failing = refused ? static_cast<int>(*refused) : 4;
+    const int failing = refused ? static_cast<int>(*refused) : calc::kPriceCount;
     for (int i = 0; i < failing; ++i) priceErrors_[i]->hide();
     if (!refused) return true;
     priceErrors_[failing]->show();
@@ -112,10 +113,10 @@ void Form2::CmdQuitter_Click() {
     ExitStep(0);
 }
 
-// After each pause a letter shows, drawn at once; after the last pause the program may end.
+// After each pause but the last a letter shows, drawn at once; then the program may end.
 void Form2::ExitStep(int step) {
     exitPause_(kExitPausesMs[step], [this, step] {
-        if (step == 3) {
+        if (step == std::ssize(kExitPausesMs) - 1) {
             emit ExitPlayed();
             return;
         }

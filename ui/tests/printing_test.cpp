@@ -17,6 +17,7 @@
 #include "ui/form1.h"
 #include "ui/line_widget.h"
 #include "ui/look.h"
+#include "ui/screens.h"
 #include "ui/tests/fixture.h"
 
 namespace ui::test {
@@ -166,8 +167,8 @@ TEST_F(PrintTest, UnderADarkThemeTheWindowsKeepTheirLookOnScreenAndAfterPrinting
     Restart();
     CalculateBoth();
     Play("Form2", {{"CmdAideMenu Form1.CmdAideBet Form3.CmdAideInfoMortier", ""}});
-    for (const char* name : {"Form1", "Form2", "Form3", "FormAideMenu"})
-        for (const QWidget* control : Window(name)->findChildren<QWidget*>()) {
+    for (const WindowId id : AllWindows())
+        for (const char* name = ScreenOf(id)->name; const QWidget* control : Window(name)->findChildren<QWidget*>()) {
             const auto* label = qobject_cast<const QLabel*>(control);
             const bool text = label ? !label->text().isEmpty() : qobject_cast<const QLineEdit*>(control) || qobject_cast<const QPushButton*>(control);
             // White on red, the design's colours for a wrong dosage, is 4.0:1 under any theme.

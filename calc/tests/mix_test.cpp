@@ -30,6 +30,30 @@ TEST(CalculMortier, CostsAreAddedAsShownAndATinyPriceCosts) {
     EXPECT_DOUBLE_EQ(std::get<M>(tiny).PrixDetCim, 9.28571428571429e-300);
 }
 
+// The litres, the water and the costs come from the kilograms as shown, and the total from the
+// costs as shown: each of these inputs (325 kg/m3, a 100-litre mixer, 7.25 the bag, 40 the m3 of
+// sand) changes the last digit against the unrounded figures (in brackets).
+TEST(CalculMortier, FiguresFollowTheKilogramsAndCostsAsShown) {
+    const struct {
+        double volume;
+        double M::*field;
+        const char* shown;
+    } cases[] = {
+        {2, &M::CimentTotL, "0.6"},    // 0.7 kg shown (0.5)
+        {2, &M::EauTotL, "0.4"},       // (0.3)
+        {2, &M::PrixDetCim, "0.15"},   // (0.13)
+        {14, &M::CimentTotL, "3.7"},   // 4.6 kg shown (3.6)
+        {2, &M::SableTotL, "2.3"},     // 3.4 kg shown (2.4)
+        {34, &M::PrixDetSab, "1.61"},  // 58.2 kg shown (1.60)
+        {6, &M::PrixAchat, "0.69"},    // 0.41 + 0.28 (0.70)
+    };
+    for (const auto& [volume, field, shown] : cases) {
+        const auto mix = std::get<M>(
+            calc::CalculMortier(325, volume, 100, calc::kDosageRanges[0], {7.25, 40, 0, 0}));
+        EXPECT_EQ(calc::FormatNumber(mix.*field, calc::Pattern(field), '.'), shown) << volume;
+    }
+}
+
 TEST(SplitMinutes, WholeMinutes) {
     const double cases[][3] = {
         // total minutes, hours, minutes

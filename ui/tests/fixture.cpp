@@ -89,14 +89,17 @@ void UiTest::Type(const char* window, const char* box, const QString& text) {
 }
 
 void UiTest::Prices(const std::array<const char*, 4>& prices) {
-    const auto boxes = RowsWith(Form2Screen(), Input);
-    for (int i = 0; i < 4; ++i) Type("Form2", boxes[i]->name, QString::fromUtf8(prices[i]));
+    const char* const boxes[] = {"TxtPrixCiment", "TxtPrixSable", "TxtPrixGravier",
+                                 "TxtPrixTransport"};
+    for (int i = 0; i < 4; ++i) Type("Form2", boxes[i], QString::fromUtf8(prices[i]));
 }
 
 void UiTest::Calculate(const char* window, const std::array<const char*, 3>& inputs) {
     const bool mortar = QLatin1String(window) == "Form3";
-    const auto boxes = RowsWith(mortar ? Form3Screen() : Form1Screen(), Input);
-    for (int i = 0; i < 3; ++i) Type(window, boxes[i]->name, QString::fromUtf8(inputs[i]));
+    const char* const concrete[] = {"TxtDosage", "TxtVolume", "TxtContenance"};
+    const char* const boxes[] = {"TxtDosage2", "TxtVolMortier", "TxtContenance2"};
+    for (int i = 0; i < 3; ++i)
+        Type(window, (mortar ? boxes : concrete)[i], QString::fromUtf8(inputs[i]));
     Click(window, mortar ? "CmdCalcul2" : "CmdCalcul");
 }
 

@@ -26,6 +26,7 @@ TEST_F(UiTest, StartUpShowsOnlyTheCentredMenuAndBuildsTheMortarWindowAtTheFirstN
                         "-LblErrTrans +Form1.TxtEauTot"}});
     EXPECT_TRUE(qobject_cast<QAbstractButton*>(Control("Form2", "Option1"))->isChecked());
     EXPECT_EQ(std::pair(Bevel("Option1"), Bevel("Option2")), std::pair(-1, 1));
+    EXPECT_EQ(Window("Form2")->geometry(), QRect(380, 258, 520, 509));  // on the primary screen, of two
     const QMenu* menu = Find<QLineEdit>(Window("Form2"), "TxtPrixCiment")->createStandardContextMenu();  // the box's child
     QStringList texts;
     for (const QAction* action : menu->actions()) texts << action->text().remove('&').section('\t', 0, 0);

@@ -97,7 +97,34 @@ TEST_F(UiTest, OnASmallScreenWindowsAreWholeAndPrintTheirDesignSize) {
     EXPECT_FALSE(Window("Form3")->isMinimized() || Window("FormAideMortier")->isMinimized());
     Play("Form3", {{"FormAideMortier.CmdImpAideMortier CmdImprimer2", ""}});
     EXPECT_TRUE(Prints()[2].page.image == Prints()[1].page.image && Prints()[3].page.image == Prints()[0].page.image);
+    Play("Form2", {{"Option1 CmdOk", ""}});  // the other calculator too, centred there at 522 / 575
+    EXPECT_EQ(Window("Form1")->geometry(), QRect(1482, 0, 556, 522));
 }
+// Laid out smaller as one piece: at half its size a window's caption, button, input and result
+// are drawn at half their size too, not only placed closer (the ink's box, against the design's).
+TEST_F(UiTest, AWindowLaidOutSmallerDrawsItsTextsSmaller) {
+    Prices({"7,25", "40", "35", "60"});
+    Open("Option1");
+    Calculate("Form1", {"350", "1000", "150"});
+    const auto ink = [](const char* name) {
+        const QImage image = Control("Form1", name)->grab().toImage();
+        const QRgb back = image.pixel(image.width() - 4, image.height() / 2);  // right of the text
+        QRect box;
+        for (int y = 2; y < image.height() - 2; ++y)
+            for (int x = 2; x < image.width() - 2; ++x)
+                if (std::abs(qGray(image.pixel(x, y)) - qGray(back)) > 48) box |= QRect(x, y, 1, 1);
+        return box.size();
+    };
+    for (const char* name : {"Label5", "CmdCalcul", "TxtDosage", "TxtPrixAchat"}) {
+        const QSize design = ink(name);
+        SetScale(Window("Form1"), 0.5);
+        const QSize half = ink(name);
+        SetScale(Window("Form1"), 1);
+        EXPECT_NEAR(double(half.width()) / design.width(), 0.5, 0.1) << name;
+        EXPECT_NEAR(double(half.height()) / design.height(), 0.5, 0.1) << name;
+    }
+}
+
 // The mortar ranges' option buttons are whole at every factor of the window, their indicator
 // sized with it as the fonts are: at the half-size floor, 0.53 (1366x768 at 200 %), 0.77 and 1.
 TEST_F(UiTest, RangeOptionsAreWholeAtEveryFactor) {

@@ -2,6 +2,7 @@
 // The menu and both calculators driven as a user drives them: the worked examples as shown
 // texts, the order of the checks and what a refusal leaves alone, "X", the ranges, the note,
 // the prices checked at "OK" and again at each "CALCULS".
+#include <QFile>
 #include <tuple>
 
 #include "ui/caption_label.h"
@@ -31,7 +32,7 @@ TEST_F(UiTest, ConcreteChecksItsInputsInOrderThenItsPricesAndShowsItsNote) {
         {"TxtVolume=1.000,5 TxtContenance=0 CmdCalcul", "+LblErrVolBet TxtVolume= -LblErrCont TxtContenance=0"},
         {"TxtVolume=1000 CmdCalcul", "-LblErrVolBet +LblErrCont TxtContenance= -TxtEauTot"},
         {"TxtDosage=401 TxtContenance=150 CmdCalcul", "+LblMauvaisDos +LblErrCont TxtContenance=150"},
-        {"TxtDosage=350 CmdCalcul", "-LblMauvaisDos -LblErrCont +TxtEauTot TxtPrixAchat=173,04"},
+        {"TxtDosage=350.0 CmdCalcul", "-LblMauvaisDos -LblErrCont +TxtEauTot TxtPrixAchat=173,04"},
         {"TxtVolume=100001 CmdCalcul", "+LblErrVolBet -TxtPrixAchat TxtPrixAchat=173,04"},
         {"TxtDosage=1 CmdCalcul", "+LblMauvaisDos +LblErrVolBet"},
         {"CmdEffacer", "TxtDosage= TxtVolume= TxtContenance= TxtEauTot= TxtTempsTm= TxtEauTotL= TxtPrixAchat= TxtPrixDetCim=72,50 "
@@ -100,15 +101,21 @@ TEST_F(UiTest, MenuChecksEachPriceInOrderThenOpensTheChosenCalculator) {
         {"CmdOk", "-LblErrSab +Form1"}, {"Option2 CmdOk", "+Form1 +Form2 +Form3"}});
 }
 
-// Each caption is bold or italic as its row says; each sentence of a help text starts a line,
-// and no line is wider than its label.
+// Each control in its designed font (fonts.txt, one line a control); each sentence of a help
+// text starts a line, and no line is wider than its label.
 TEST_F(UiTest, CaptionsInTheirFontsAndHelpTextsInTheirLines) {
     Play("Form2", {{"CmdAideMenu Option1 CmdOk Form1.CmdAideBet Option2 CmdOk Form3.CmdAideInfoMortier", ""}});
-    for (const WindowId id : AllWindows())
-        for (const WindowDef* def = ScreenOf(id); const ControlDef& row : def->controls) {
-            const QFont font = FindControl(Window(def->name), row.name)->font();
-            EXPECT_EQ(std::pair(font.bold(), font.italic()), std::pair(row.look.style.has(Bold), row.look.style.has(Italic))) << row.name;
-        }
+    QFile designed(":/fonts.txt");
+    ASSERT_TRUE(designed.open(QIODevice::ReadOnly | QIODevice::Text));
+    int controls = 0;
+    for (const QString& line : QString::fromUtf8(designed.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith('#')) continue;
+        const QString name = line.section(' ', 0, 0);
+        ++controls;
+        const QFont font = Control(name.section('.', 0, 0).toLatin1(), name.section('.', 1).toLatin1())->font();
+        EXPECT_EQ(QString::number(font.pointSizeF()) + (font.bold() ? " bold" : "") + (font.italic() ? " italic" : ""), line.section(' ', 1)) << qPrintable(name);
+    }
+    EXPECT_EQ(controls, 157);
     for (const auto& [help, label, count] : {std::tuple{"FormAideMenu", "LblInfoMenu", 13}, {"FormAideBeton", "LblAideBeton", 28}, {"FormAideMortier", "Label1", 38}}) {
         const auto* text = Find<CaptionLabel>(Window(help), label);
         const std::vector<int> starts = text->lineStarts();

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstddef>
+#include <tuple>
 #include <type_traits>
 
 #include "ui/line_widget.h"
@@ -35,40 +36,18 @@ struct Text {
     consteval Text(const char (&name)[N]) : Text(static_cast<const char*>(name)) {}
 };
 
-// The widget class a window builds for a control of that kind (the most general one).
-template <Kind>
-struct WidgetOf;
-template <>
-struct WidgetOf<Kind::Label> {
-    using type = QLabel;
-};
-template <>
-struct WidgetOf<Kind::TextBox> {
-    using type = QLineEdit;
-};
-template <>
-struct WidgetOf<Kind::Button> {
-    using type = QPushButton;
-};
-template <>
-struct WidgetOf<Kind::Option> {
-    using type = QAbstractButton;  // a radio button, or one drawn as a push button
-};
-template <>
-struct WidgetOf<Kind::Frame> {
-    using type = QFrame;
-};
-template <>
-struct WidgetOf<Kind::Line> {
-    using type = LineWidget;
-};
+// The widget class a window builds for a control of each kind (the most general one), in the
+// order of Kind: an option is a radio button or one drawn as a push button.
+template <Kind Of>
+using WidgetOf = std::tuple_element_t<
+    static_cast<std::size_t>(Of),
+    std::tuple<QLabel, QLineEdit, QPushButton, QAbstractButton, QFrame, LineWidget>>;
 
 // A control of that kind may be looked up as one of its widget's bases or as a class derived
 // from it; a frame only as a base, since a label is a QFrame too.
 template <Kind Of, class Asked>
-inline constexpr bool kFits = std::is_base_of_v<Asked, typename WidgetOf<Of>::type> ||
-                              (Of != Kind::Frame &&
-                               std::is_base_of_v<typename WidgetOf<Of>::type, Asked>);
+inline constexpr bool kFits = std::is_base_of_v<Asked, WidgetOf<Of>> ||
+                              (Of != Kind::Frame && std::is_base_of_v<WidgetOf<Of>, Asked>);
 
 // A control's name with the kind of its row; it converts to the plain name where any kind goes.
 template <Text Name, Kind Of>

@@ -3,7 +3,9 @@
 """Breaks each promise of the ledger (tests/promises.txt) in turn on a scratch copy of the
 sources, rebuilds it incrementally, runs only the tests the entry names, and fails, naming the
 promise, when those tests still pass, when they time out, or when the break no longer applies
-because the code has moved. The copy and its build live in WORK and are kept for the next run.
+because the code has moved. An entry may hold several breaks, one per path that keeps the
+promise, each with its tests; a break whose tests run on the Windows build (windows-tests:) is
+not made here. The copy and its build live in WORK and are kept for the next run.
 
 Usage: guard-check.py [--work DIR] [--only TEXT] [LEDGER]"""
 
@@ -23,47 +25,97 @@ ENTRY_SECONDS = 600  # one entry's build and tests, at most
 
 
 @dataclass
-class Entry:
-    promise: str
-    file: str = ""
+class Break:
+    """One way to break a promise: lines of a file replaced, and the tests that must then fail."""
+    file: str
+    line: int  # where it starts in the ledger, for messages
     old: list = field(default_factory=list)
     new: list = field(default_factory=list)
     tests: str = ""
+    windows: bool = False  # made on the Windows build, its tests run under Wine
+
+
+@dataclass
+class Entry:
+    promise: str
+    line: int
+    breaks: list = field(default_factory=list)
 
 
 def read_ledger(path):
-    entries, entry = [], None
+    """The entries of the ledger, each with its breaks; stops at the first line out of place."""
+    entries, open_break = [], None
+
+    def wrong(number, why):
+        sys.exit(f"{path}:{number}: {why}")
+
+    def ended(entry_too):
+        if open_break:
+            wrong(open_break.line, "the break has no tests: or windows-tests: line to end it")
+        if entry_too and entries and not entries[-1].breaks:
+            wrong(entries[-1].line, "the promise has no break")
+
     for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
         text = line.strip()
         if not text or line.startswith("#"):
             continue
-        if not line.startswith(" "):
-            entry = Entry(text)
-            entries.append(entry)
-        elif entry and text[:2] in ("- ", "+ "):
-            (entry.old if text[0] == "-" else entry.new).append(text[2:].strip())
-        elif entry and text.startswith(("file:", "tests:")):
-            name, _, value = text.partition(":")
-            setattr(entry, name, value.strip())
+        if not line[0].isspace():
+            ended(True)
+            entries.append(Entry(text, number))
+        elif not entries:
+            wrong(number, "an indented line before the first promise")
+        elif text.startswith("file:"):
+            ended(False)
+            open_break = Break(text[5:].strip(), number)
+            if not open_break.file:
+                wrong(number, "file: names no file")
+            entries[-1].breaks.append(open_break)
+        elif not open_break:
+            wrong(number, f"a break starts with file:, not with: {text}")
         else:
-            sys.exit(f"{path}:{number}: not a line of an entry: {line}")
-    for e in entries:
-        if not (e.file and e.old and e.tests):
-            sys.exit(f"{path}: '{e.promise}' needs a file, the lines it breaks and its tests")
+            open_break = add_to_break(open_break, text, lambda why: wrong(number, why))
+    ended(True)
     return entries
 
 
-def broken(text, entry):
-    """The text with the entry's lines replaced, or None when they are not there exactly once."""
+def add_to_break(brk, text, wrong):
+    """Adds a line to an open break; returns the break while it stays open, None once ended."""
+    if text[:2] == "- ":
+        if brk.new:
+            wrong("the lines to break (- ) come before their replacement (+ )")
+        brk.old.append(text[2:].strip())
+        return brk
+    if text[:2] == "+ ":
+        if not brk.old:
+            wrong("a replacement (+ ) follows the lines it replaces (- )")
+        brk.new.append(text[2:].strip())
+        return brk
+    name, colon, value = text.partition(":")
+    if not colon or name not in ("tests", "windows-tests"):
+        wrong(f"not a line of a break: {text}")
+    if not brk.old:
+        wrong("a break names the lines it breaks (- ) before its tests")
+    brk.tests, brk.windows = value.strip(), name == "windows-tests"
+    if not brk.tests:
+        wrong(f"{name}: names no test")
+    try:
+        re.compile(brk.tests)
+    except re.error as error:
+        wrong(f"{name}: is no regular expression of test names: {error}")
+    return None
+
+
+def broken(text, brk):
+    """The text with the break's lines replaced, or None when they are not there exactly once."""
     lines = text.split("\n")
-    size = len(entry.old)
+    size = len(brk.old)
     found = [i for i in range(len(lines) - size + 1)
-             if [s.strip() for s in lines[i:i + size]] == entry.old]
+             if [s.strip() for s in lines[i:i + size]] == brk.old]
     if len(found) != 1:
         return None
     at = found[0]
     indent = lines[at][:len(lines[at]) - len(lines[at].lstrip())]
-    return "\n".join(lines[:at] + [indent + n for n in entry.new] + lines[at + size:])
+    return "\n".join(lines[:at] + [indent + n for n in brk.new] + lines[at + size:])
 
 
 def sync(src, dest):
@@ -102,7 +154,7 @@ def test(build, pattern, log):
     return "failed" if code != 0 else "the tests still pass"
 
 
-def prepare(work, entries):
+def prepare(work, breaks):
     """The scratch copy in step with the sources, built, and the named tests passing on it."""
     src, build, logs = work / "src", work / "build", work / "logs"
     src.mkdir(parents=True, exist_ok=True)
@@ -117,27 +169,41 @@ def prepare(work, entries):
     listed = subprocess.run(["ctest", "--test-dir", str(build), "-N"], check=True,
                             capture_output=True, text=True).stdout
     names = re.findall(r"Test +#\d+: (\S+)", listed)
-    named = [n for n in names if any(re.search(e.tests, n) for e in entries)]
+    named = [n for n in names if any(re.search(b.tests, n) for b in breaks)]
     everything = "^(" + "|".join(re.escape(n) for n in named) + ")$"
-    if test(build, everything, logs / "baseline.log") != "the tests still pass":
+    if named and test(build, everything, logs / "baseline.log") != "the tests still pass":
         sys.exit(f"guard-check: the named tests fail without any break, see {logs}/baseline.log")
     return src, build, logs
 
 
-def check(entry, src, build, log):
+def check(brk, src, build, log):
     """'failed' when the break makes the named tests fail, else what went wrong."""
-    path = src / entry.file
+    path = src / brk.file
     original = path.read_text(encoding="utf-8") if path.is_file() else ""
-    text = broken(original, entry)
+    text = broken(original, brk)
     if text is None:
-        return f"the break no longer applies to {entry.file}"
+        return f"the break no longer applies to {brk.file}"
     path.write_text(text, encoding="utf-8")
     try:
         if run(building(build), log) != 0:
             return "the break does not build"
-        return test(build, entry.tests, log)
+        return test(build, brk.tests, log)
     finally:
         path.write_text(original, encoding="utf-8")
+
+
+def check_entry(number, entry, src, build, logs):
+    """What went wrong with each of the entry's breaks made here; the Windows ones are told."""
+    faults = []
+    for index, brk in enumerate(entry.breaks, 1):
+        where = f"break {index} ({brk.file})" if len(entry.breaks) > 1 else brk.file
+        if brk.windows:
+            print(f"guard-check: {number:2} {where} is guarded on Windows by `make windows-test`")
+            continue
+        outcome = check(brk, src, build, logs / f"{number:02}-{index}.log")
+        if outcome != "failed":
+            faults.append(f"{where}: {outcome}")
+    return faults
 
 
 def main():
@@ -149,15 +215,15 @@ def main():
     entries = [e for e in read_ledger(args.ledger) if args.only in e.promise]
     if not entries:
         sys.exit(f"guard-check: no promise of {args.ledger} has '{args.only}'")
-    src, build, logs = prepare(args.work, entries)
+    src, build, logs = prepare(args.work, [b for e in entries for b in e.breaks if not b.windows])
     faults = []
     for number, entry in enumerate(entries, 1):
         started = time.monotonic()
-        outcome = check(entry, src, build, logs / f"{number:02}.log")
-        print(f"guard-check: {number:2} {'ok' if outcome == 'failed' else 'FAIL':4} "
+        wrong = check_entry(number, entry, src, build, logs)
+        print(f"guard-check: {number:2} {'FAIL' if wrong else 'ok':4} "
               f"{time.monotonic() - started:5.0f} s  {entry.promise}" +
-              ("" if outcome == "failed" else f": {outcome}"), flush=True)
-        if outcome != "failed":
+              "".join(f"\n    {w}" for w in wrong), flush=True)
+        if wrong:
             faults.append(entry.promise)
     run(building(build), logs / "build.log", None)  # unbroken again for the next run
     if faults:

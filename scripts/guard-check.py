@@ -1,15 +1,19 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Breaks each promise of the ledger (tests/promises.txt) in turn on a scratch copy of the
-sources, rebuilds it incrementally, runs only the tests the entry names, and fails, naming the
-promise, when those tests still pass, when they time out, or when the break no longer applies
-because the code has moved. An entry may hold several breaks, one per path that keeps the
-promise, each with its tests; a break whose tests run on the Windows build (windows-tests:) is
-not made here. The copy and its build live in WORK and are kept for the next run.
+sources, rebuilds what the named tests run, runs them, and fails, naming the promise, unless
+the break is caught: the tests that fail with it fail again on a second run, and pass once the
+break is undone and rebuilt. Otherwise it says why: the tests still pass, one of them is
+unsteady (named), they time out, or the break no longer applies because the code has moved.
+An entry may hold several breaks, one per path that keeps the promise, each with its tests; a
+break whose tests run on the Windows build (windows-tests:) is not made here. The copy and its
+build live in WORK and are kept for the next run.
 
 Usage: guard-check.py [--work DIR] [--only TEXT] [LEDGER]"""
 
 import argparse
+import json
+import os
 import re
 import shutil
 import subprocess
@@ -21,7 +25,8 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parent.parent
 # What the tests run: the program, its layout tool and the two test executables.
 TARGETS = ["karvo", "karvo_layout", "karvo_calc_tests", "karvo_ui_tests"]
-ENTRY_SECONDS = 600  # one entry's build and tests, at most
+STEP_SECONDS = 600  # one build or one ctest call, at most
+TEST_SECONDS = 120  # one test, at most
 
 
 @dataclass
@@ -129,11 +134,11 @@ def sync(src, dest):
             shutil.copy2(a, b)
 
 
-def building(build):
-    return ["cmake", "--build", str(build), "--target", *TARGETS]
+def building(build, targets=TARGETS):
+    return ["cmake", "--build", str(build), "--target", *targets]
 
 
-def run(command, log, seconds=ENTRY_SECONDS):
+def run(command, log, seconds=STEP_SECONDS):
     with open(log, "w") as out:
         try:
             return subprocess.run(command, stdout=out, stderr=subprocess.STDOUT,
@@ -142,16 +147,37 @@ def run(command, log, seconds=ENTRY_SECONDS):
             return "timeout"
 
 
-def test(build, pattern, log):
-    """'failed' when some named test fails, else why the tests did not catch anything."""
-    code = run(["ctest", "--test-dir", str(build), "-R", pattern, "--timeout", "120",
-                "--output-on-failure"], log)
+def exactly(names):
+    return "^(" + "|".join(re.escape(n) for n in names) + ")$"
+
+
+def named(build, pattern):
+    """The tests whose names match, each with the targets it runs (all of them when unknown)."""
+    listed = subprocess.run(["ctest", "--test-dir", str(build), "-R", pattern,
+                             "--show-only=json-v1"], check=True, capture_output=True, text=True)
+    tests = {}
+    for t in json.loads(listed.stdout)["tests"]:
+        runs = [Path(a).name for a in t.get("command", []) if Path(a).name in TARGETS]
+        tests[t["name"]] = runs or TARGETS
+    return tests
+
+
+def failing(build, pattern, log):
+    """The tests of one ctest call that fail, each with ctest's reason: Failed, Timeout..."""
+    code = run(["ctest", "--test-dir", str(build), "-R", pattern, "-j", str(os.cpu_count()),
+                "--timeout", str(TEST_SECONDS), "--output-on-failure"], log)
     output = Path(log).read_text(errors="replace")
-    if code == "timeout" or "***Timeout" in output:
-        return "the tests timed out"
-    if "No tests were found" in output:
-        return "no test is named " + pattern
-    return "failed" if code != 0 else "the tests still pass"
+    failed = dict(re.findall(r"^\s*\d+ - (\S+) \((.+)\)$", output, re.M))
+    if code == "timeout":
+        failed["ctest"] = "Timeout"
+    elif code != 0 and not failed:
+        failed["ctest"] = f"exit status {code}"
+    return failed
+
+
+def timed_out(failed):
+    slow = [name for name, why in failed.items() if why == "Timeout"]
+    return f"{', '.join(slow)} timed out" if slow else None
 
 
 def prepare(work, breaks):
@@ -166,43 +192,66 @@ def prepare(work, breaks):
     if run(configure, logs / "configure.log", None) or run(building(build), logs / "build.log",
                                                              None):
         sys.exit(f"guard-check: the unbroken sources do not build, see {logs}")
-    listed = subprocess.run(["ctest", "--test-dir", str(build), "-N"], check=True,
-                            capture_output=True, text=True).stdout
-    names = re.findall(r"Test +#\d+: (\S+)", listed)
-    named = [n for n in names if any(re.search(b.tests, n) for b in breaks)]
-    everything = "^(" + "|".join(re.escape(n) for n in named) + ")$"
-    if named and test(build, everything, logs / "baseline.log") != "the tests still pass":
-        sys.exit(f"guard-check: the named tests fail without any break, see {logs}/baseline.log")
+    names = set().union(*(named(build, b.tests) for b in breaks))
+    failed = failing(build, exactly(names), logs / "baseline.log") if names else {}
+    if failed:
+        sys.exit(f"guard-check: without any break, {', '.join(failed)} fail, "
+                 f"see {logs}/baseline.log")
     return src, build, logs
 
 
-def check(brk, src, build, log):
-    """'failed' when the break makes the named tests fail, else what went wrong."""
+def with_break(brk, tests, src, build, log):
+    """The tests that fail twice in a row with the break made, or what went wrong."""
     path = src / brk.file
     original = path.read_text(encoding="utf-8") if path.is_file() else ""
     text = broken(original, brk)
     if text is None:
         return f"the break no longer applies to {brk.file}"
+    targets = sorted(set().union(*tests.values()))
     path.write_text(text, encoding="utf-8")
     try:
-        if run(building(build), log) != 0:
+        if run(building(build, targets), f"{log}-build.log") != 0:
             return "the break does not build"
-        return test(build, brk.tests, log)
+        first = failing(build, brk.tests, f"{log}-1.log")
+        if not first:
+            return "the tests still pass"
+        second = failing(build, exactly(first), f"{log}-2.log")
     finally:
         path.write_text(original, encoding="utf-8")
+    once = [name for name in first if name not in second]
+    return timed_out(first) or timed_out(second) or (
+        f"unsteady: {', '.join(once)} failed with the break, then passed with it" if once
+        else list(first))
+
+
+def check(brk, src, build, log):
+    """None when the break is caught: the tests that fail with it fail twice in a row and pass
+    again once it is undone; else what went wrong, naming any unsteady test."""
+    tests = named(build, brk.tests)
+    if not tests:
+        return f"no test is named {brk.tests}"
+    caught = with_break(brk, tests, src, build, log)
+    if isinstance(caught, str):
+        return caught
+    if run(building(build, sorted(set().union(*tests.values()))), f"{log}-undone-build.log"):
+        sys.exit(f"guard-check: the unbroken sources no longer build, see {log}-undone-build.log")
+    again = failing(build, exactly(caught), f"{log}-undone.log")
+    return timed_out(again) or (
+        f"unsteady: {', '.join(again)} failed with the break undone too" if again else None)
 
 
 def check_entry(number, entry, src, build, logs):
-    """What went wrong with each of the entry's breaks made here; the Windows ones are told."""
+    """What went wrong with each of the entry's breaks made here; says who makes the others."""
     faults = []
     for index, brk in enumerate(entry.breaks, 1):
         where = f"break {index} ({brk.file})" if len(entry.breaks) > 1 else brk.file
         if brk.windows:
-            print(f"guard-check: {number:2} {where} is guarded on Windows by `make windows-test`")
+            print(f"guard-check: {number:2} {where} is made on the Windows build by "
+                  f"`make guard-check-windows`; in CI, `make windows-test` runs {brk.tests}")
             continue
-        outcome = check(brk, src, build, logs / f"{number:02}-{index}.log")
-        if outcome != "failed":
-            faults.append(f"{where}: {outcome}")
+        fault = check(brk, src, build, logs / f"{number:02}-{index}")
+        if fault:
+            faults.append(f"{where}: {fault}")
     return faults
 
 
@@ -225,7 +274,6 @@ def main():
               "".join(f"\n    {w}" for w in wrong), flush=True)
         if wrong:
             faults.append(entry.promise)
-    run(building(build), logs / "build.log", None)  # unbroken again for the next run
     if faults:
         sys.exit(f"guard-check: {len(faults)} of {len(entries)} promises unguarded:\n  " +
                  "\n  ".join(faults))

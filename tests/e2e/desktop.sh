@@ -22,15 +22,12 @@ cleanup() {
 trap 'cleanup; rm -rf "$work"' EXIT
 who=desktop shots=$out
 . "$(dirname "$0")/drive.sh"
-declare -A at=()
-while read -r window control x y w h; do at[$window.$control]="$x $y $w $h"; done < <("$layout")
+own_folders "$work"
+read_layout "$layout"
+need Form2.CmdOk Form2.Option2 Form1.TxtDosage Form1.CmdAideBet Form1.CmdRetour1 \
+  FormAideBeton.CmdQuitAideBeton Form3.TxtDosage2 Form3.TxtVolMortier Form3.TxtContenance2 \
+  Form3.CmdCalcul2 Form3.TxtEau3 Form3.CmdAideInfoMortier
 
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }  # the display is ours alone
-# The client area "left top width height", in screen pixels.
-client() {
-  [ -n "$1" ] || fail "no window to measure"
-  xwininfo -id "$1" | awk '/Absolute upper-left|Width:|Height:/ { printf "%s ", $NF }'
-}
 framed() { xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q =; }
 # The outer frame "left top right bottom" of a framed client window.
 outer() {
@@ -40,15 +37,6 @@ outer() {
   echo $((x - l)) $((y - t)) $((x + w + r)) $((y + h + b))
 }
 frame() { poll 5 framed "$1" || fail "window '$1' has no frame"; outer "$1"; }
-# A control's rectangle in its window: the tables' pixels times the window's own factor.
-rect() {
-  local x y w h width design
-  read -r x y w h <<<"${at[$2]:?no control $2}"
-  read -r _ _ design _ <<<"${at[${2%%.*}.${2%%.*}]}"
-  read -r _ _ width _ <<<"$(client "$1")"
-  awk -v x="$x" -v y="$y" -v w="$w" -v h="$h" -v f="$width" -v d="$design" \
-    'BEGIN { printf "%d %d %d %d", x * f / d, y * f / d, w * f / d, h * f / d }'
-}
 copied_some() { [ -n "$(clipboard)" ]; }
 # What the focused box holds, as the user copies it; nothing when nothing is copied.
 copied() {

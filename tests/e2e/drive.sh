@@ -50,8 +50,9 @@ start_xvfb() { # WIDTHxHEIGHT [Xvfb options...]: sets xvfb_pid and DISPLAY
 
 scheduler_up() { [ "$(LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
 # A CUPS scheduler of this run in DIR (run as root): it listens on a socket there only, which
-# CUPS_SERVER names to every CUPS client started from here on, asks for no authentication and may
-# print to files (file:// queues). Sets cupsd_pid.
+# CUPS_SERVER names to every CUPS client started from here on, asks for no authentication, may
+# print to files (file:// queues), and tells no system service (colord, over the system bus) of
+# its queues. Sets cupsd_pid.
 start_cups() { # dir
   mkdir -p "$1/ppd" "$1/spool" "$1/tmp"
   chmod 755 "$1"         # CUPS's filters run as the user lp
@@ -63,7 +64,8 @@ start_cups() { # dir
   printf '%s\n' "Listen $1/socket" "Browsing No" "DefaultAuthType None" "<Policy default>" \
     "<Limit All>" "Order deny,allow" "</Limit>" "</Policy>" >"$1/cupsd.conf"
   export CUPS_SERVER=$1/socket
-  /usr/sbin/cupsd -f -c "$1/cupsd.conf" -s "$1/cups-files.conf" &
+  DBUS_SYSTEM_BUS_ADDRESS=unix:path=$1/no-bus /usr/sbin/cupsd -f -c "$1/cupsd.conf" \
+    -s "$1/cups-files.conf" &
   cupsd_pid=$!
   poll 5 scheduler_up || fail "the CUPS scheduler did not start: $(cat "$1/error_log" 2>&1)"
 }

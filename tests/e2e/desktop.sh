@@ -6,22 +6,19 @@
 # put under the pointer, minimised windows that "OK" and "INFOS" bring back. At scale 2 on
 # 1920x1080 with a 36-px panel (a 960x522 work area): every window whole in the work area, and
 # "CALCULS" pressed there. On two monitors: the calculator and its help open on the menu's.
-# Screenshots of each step go to OUTPUT_DIR. Usage: desktop.sh karvo karvo_layout OUTPUT_DIR
+# Screenshots of each step and what karvo writes go to OUTPUT_DIR.
+# Usage: desktop.sh karvo karvo_layout OUTPUT_DIR
 set -euo pipefail
 export LC_ALL=C.UTF-8
 karvo=${1:?usage: desktop.sh karvo karvo_layout OUTPUT_DIR}
 layout=${2:?usage: desktop.sh karvo karvo_layout OUTPUT_DIR}
 out=${3:?usage: desktop.sh karvo karvo_layout OUTPUT_DIR}
 mkdir -p "$out"
+rm -f "$out"/*.png "$out/karvo.log"
 work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true; done
-  pids=()
-}
-trap 'cleanup; rm -rf "$work"' EXIT
 who=desktop shots=$out
 . "$(dirname "$0")/drive.sh"
+trap 'stop_started; rm -rf "$work"' EXIT
 own_folders "$work"
 read_layout "$layout"
 need Form2.CmdOk Form2.Option2 Form1.TxtDosage Form1.CmdAideBet Form1.CmdRetour1 \
@@ -88,7 +85,8 @@ start() { # width height scale [panel] [monitors...]
   pids+=($!)
   # Ready once it publishes the work area, which Qt reads as the available area.
   poll 10 workarea "$1" $(($2 - ${4:-0})) || fail "openbox did not start"
-  env -u QT_QPA_PLATFORM -u LC_ALL QT_SCALE_FACTOR="$3" LANG=fr_FR.UTF-8 "$karvo" >/dev/null 2>&1 &
+  env -u QT_QPA_PLATFORM -u LC_ALL QT_SCALE_FACTOR="$3" LANG=fr_FR.UTF-8 "$karvo" \
+    >>"$out/karvo.log" 2>&1 &
   pids+=($!)
   menu=$(window_of '^Menu')
   framed "$menu"
@@ -134,7 +132,7 @@ help=$(window_of '^Aide beton')
 xdotool windowminimize --sync "$help"
 click "$concrete" Form1.CmdAideBet
 poll 5 restored "$help" || fail "the help stays minimised: $(state "$help")"
-cleanup
+stop_started
 
 step "scale 2 on 1920x1080, a 36-px panel: every window whole above it, CALCULS pressed"
 start 1920 1080 2 36
@@ -162,7 +160,7 @@ click "$mortar" Form3.CmdAideInfoMortier
 in_area "$(window_of '^Aide mortier')" "mortar help" 0 0 1920 1044
 in_area "$mortar" "mortar beside its help" 0 0 1920 1044
 shot scaled-mortar-help
-cleanup
+stop_started
 
 step "two monitors, 1920x1080 and 1280x1024 on its right: windows open on the menu's"
 start 3200 1080 1 0 "*A 1920/508x1080/286+0+0 screen" "B 1280/338x1024/270+1920+0 none"

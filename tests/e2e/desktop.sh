@@ -124,7 +124,7 @@ click "$concrete" Form1.CmdAideBet
 poll 5 restored "$help" || fail "the help stays minimised: $(state "$help")"
 kill "$karvo_pid" && wait "$karvo_pid" 2>/dev/null || true
 
-step "a double-click of $slow_ms ms on OK leaves the dosage focused; on INFOS it does not press RETOUR"
+step "double-clicks of $slow_ms ms: on OK the dosage keeps the keyboard; on INFOS RETOUR is not pressed"
 run_karvo 1 "${slow_double_click[@]}"
 for try in 1 2 3 4 5; do
   double_click "$menu" Form2.CmdOk '^Dosage du b' "" && break

@@ -1,13 +1,19 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Breaks each promise of the ledger (tests/promises.txt) in turn on a scratch copy of the
-sources, rebuilds it incrementally, runs only the tests the entry names, and fails, naming the
-promise, when those tests still pass, when they time out, or when the break no longer applies
-because the code has moved. The copy and its build live in WORK and are kept for the next run.
+sources, rebuilds what the named tests run, runs them, and fails, naming the promise, unless
+the break is caught: the tests that fail with it fail again on a second run, and pass once the
+break is undone and rebuilt. Otherwise it says why: the tests still pass, one of them is
+unsteady (named), they time out, or the break no longer applies because the code has moved.
+An entry may hold several breaks, one per path that keeps the promise, each with its tests; a
+break whose tests run on the Windows build (windows-tests:) is not made here. The copy and its
+build live in WORK and are kept for the next run.
 
 Usage: guard-check.py [--work DIR] [--only TEXT] [LEDGER]"""
 
 import argparse
+import json
+import os
 import re
 import shutil
 import subprocess
@@ -19,51 +25,102 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parent.parent
 # What the tests run: the program, its layout tool and the two test executables.
 TARGETS = ["karvo", "karvo_layout", "karvo_calc_tests", "karvo_ui_tests"]
-ENTRY_SECONDS = 600  # one entry's build and tests, at most
+STEP_SECONDS = 600  # one build or one ctest call, at most
+TEST_SECONDS = 120  # one test, at most
+
+
+@dataclass
+class Break:
+    """One way to break a promise: lines of a file replaced, and the tests that must then fail."""
+    file: str
+    line: int  # where it starts in the ledger, for messages
+    old: list = field(default_factory=list)
+    new: list = field(default_factory=list)
+    tests: str = ""
+    windows: bool = False  # made on the Windows build, its tests run under Wine
 
 
 @dataclass
 class Entry:
     promise: str
-    file: str = ""
-    old: list = field(default_factory=list)
-    new: list = field(default_factory=list)
-    tests: str = ""
+    line: int
+    breaks: list = field(default_factory=list)
 
 
 def read_ledger(path):
-    entries, entry = [], None
+    """The entries of the ledger, each with its breaks; stops at the first line out of place."""
+    entries, open_break = [], None
+
+    def wrong(number, why):
+        sys.exit(f"{path}:{number}: {why}")
+
+    def ended(entry_too):
+        if open_break:
+            wrong(open_break.line, "the break has no tests: or windows-tests: line to end it")
+        if entry_too and entries and not entries[-1].breaks:
+            wrong(entries[-1].line, "the promise has no break")
+
     for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
         text = line.strip()
         if not text or line.startswith("#"):
             continue
-        if not line.startswith(" "):
-            entry = Entry(text)
-            entries.append(entry)
-        elif entry and text[:2] in ("- ", "+ "):
-            (entry.old if text[0] == "-" else entry.new).append(text[2:].strip())
-        elif entry and text.startswith(("file:", "tests:")):
-            name, _, value = text.partition(":")
-            setattr(entry, name, value.strip())
+        if not line[0].isspace():
+            ended(True)
+            entries.append(Entry(text, number))
+        elif not entries:
+            wrong(number, "an indented line before the first promise")
+        elif text.startswith("file:"):
+            ended(False)
+            open_break = Break(text[5:].strip(), number)
+            if not open_break.file:
+                wrong(number, "file: names no file")
+            entries[-1].breaks.append(open_break)
+        elif not open_break:
+            wrong(number, f"a break starts with file:, not with: {text}")
         else:
-            sys.exit(f"{path}:{number}: not a line of an entry: {line}")
-    for e in entries:
-        if not (e.file and e.old and e.tests):
-            sys.exit(f"{path}: '{e.promise}' needs a file, the lines it breaks and its tests")
+            open_break = add_to_break(open_break, text, lambda why: wrong(number, why))
+    ended(True)
     return entries
 
 
-def broken(text, entry):
-    """The text with the entry's lines replaced, or None when they are not there exactly once."""
+def add_to_break(brk, text, wrong):
+    """Adds a line to an open break; returns the break while it stays open, None once ended."""
+    if text[:2] == "- ":
+        if brk.new:
+            wrong("the lines to break (- ) come before their replacement (+ )")
+        brk.old.append(text[2:].strip())
+        return brk
+    if text[:2] == "+ ":
+        if not brk.old:
+            wrong("a replacement (+ ) follows the lines it replaces (- )")
+        brk.new.append(text[2:].strip())
+        return brk
+    name, colon, value = text.partition(":")
+    if not colon or name not in ("tests", "windows-tests"):
+        wrong(f"not a line of a break: {text}")
+    if not brk.old:
+        wrong("a break names the lines it breaks (- ) before its tests")
+    brk.tests, brk.windows = value.strip(), name == "windows-tests"
+    if not brk.tests:
+        wrong(f"{name}: names no test")
+    try:
+        re.compile(brk.tests)
+    except re.error as error:
+        wrong(f"{name}: is no regular expression of test names: {error}")
+    return None
+
+
+def broken(text, brk):
+    """The text with the break's lines replaced, or None when they are not there exactly once."""
     lines = text.split("\n")
-    size = len(entry.old)
+    size = len(brk.old)
     found = [i for i in range(len(lines) - size + 1)
-             if [s.strip() for s in lines[i:i + size]] == entry.old]
+             if [s.strip() for s in lines[i:i + size]] == brk.old]
     if len(found) != 1:
         return None
     at = found[0]
     indent = lines[at][:len(lines[at]) - len(lines[at].lstrip())]
-    return "\n".join(lines[:at] + [indent + n for n in entry.new] + lines[at + size:])
+    return "\n".join(lines[:at] + [indent + n for n in brk.new] + lines[at + size:])
 
 
 def sync(src, dest):
@@ -77,11 +134,11 @@ def sync(src, dest):
             shutil.copy2(a, b)
 
 
-def building(build):
-    return ["cmake", "--build", str(build), "--target", *TARGETS]
+def building(build, targets=TARGETS):
+    return ["cmake", "--build", str(build), "--target", *targets]
 
 
-def run(command, log, seconds=ENTRY_SECONDS):
+def run(command, log, seconds=STEP_SECONDS):
     with open(log, "w") as out:
         try:
             return subprocess.run(command, stdout=out, stderr=subprocess.STDOUT,
@@ -90,54 +147,122 @@ def run(command, log, seconds=ENTRY_SECONDS):
             return "timeout"
 
 
-def test(build, pattern, log):
-    """'failed' when some named test fails, else why the tests did not catch anything."""
-    code = run(["ctest", "--test-dir", str(build), "-R", pattern, "--timeout", "120",
-                "--output-on-failure"], log)
+def exactly(names):
+    return "^(" + "|".join(re.escape(n) for n in names) + ")$"
+
+
+def named(build, pattern):
+    """The tests whose names match, each with the targets it runs (all of them when unknown)."""
+    listed = subprocess.run(["ctest", "--test-dir", str(build), "-R", pattern,
+                             "--show-only=json-v1"], check=True, capture_output=True, text=True)
+    tests = {}
+    for t in json.loads(listed.stdout)["tests"]:
+        runs = [Path(a).name for a in t.get("command", []) if Path(a).name in TARGETS]
+        tests[t["name"]] = runs or TARGETS
+    return tests
+
+
+def failing(build, pattern, log):
+    """The tests of one ctest call that fail, each with ctest's reason: Failed, Timeout...; the
+    call itself, named "ctest", when it ran over or failed without naming a test."""
+    code = run(["ctest", "--test-dir", str(build), "-R", pattern, "-j", str(os.cpu_count()),
+                "--timeout", str(TEST_SECONDS), "--output-on-failure"], log)
     output = Path(log).read_text(errors="replace")
-    if code == "timeout" or "***Timeout" in output:
-        return "the tests timed out"
-    if "No tests were found" in output:
-        return "no test is named " + pattern
-    return "failed" if code != 0 else "the tests still pass"
+    failed = dict(re.findall(r"^\s*\d+ - (\S+) \((.+)\)$", output, re.M))
+    if code == "timeout":
+        failed["ctest"] = "Timeout"
+    elif code != 0 and not failed:
+        failed["ctest"] = f"exit status {code}"
+    return failed
 
 
-def prepare(work, entries):
+def inconclusive(failed, log):
+    """Why a round says nothing of the break: a test or the whole call ran over, or ctest
+    failed of itself; None when each failure is a test's own."""
+    slow = [name for name, why in failed.items() if why == "Timeout"]
+    if slow:
+        return f"{', '.join(slow)} timed out, see {log}"
+    return f"ctest ended with {failed['ctest']}, see {log}" if "ctest" in failed else None
+
+
+def prepare(work, breaks):
     """The scratch copy in step with the sources, built, and the named tests passing on it."""
     src, build, logs = work / "src", work / "build", work / "logs"
     src.mkdir(parents=True, exist_ok=True)
     logs.mkdir(exist_ok=True)
     sync(ROOT, src)
     launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
+    # Paths relative to WORK in what ccache hashes: a copy in another clone (CI's) hits the cache.
+    os.environ.setdefault("CCACHE_BASEDIR", str(work.resolve()))
+    os.environ.setdefault("CCACHE_IGNOREOPTIONS", "-ffile-prefix-map=*")
     configure = ["cmake", "-S", str(src), "-B", str(build), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=",
                  "-DCMAKE_CXX_FLAGS=-O1", "-DKARVO_BENCHMARKS=OFF", *launcher]
     if run(configure, logs / "configure.log", None) or run(building(build), logs / "build.log",
                                                              None):
         sys.exit(f"guard-check: the unbroken sources do not build, see {logs}")
-    listed = subprocess.run(["ctest", "--test-dir", str(build), "-N"], check=True,
-                            capture_output=True, text=True).stdout
-    names = re.findall(r"Test +#\d+: (\S+)", listed)
-    named = [n for n in names if any(re.search(e.tests, n) for e in entries)]
-    everything = "^(" + "|".join(re.escape(n) for n in named) + ")$"
-    if test(build, everything, logs / "baseline.log") != "the tests still pass":
-        sys.exit(f"guard-check: the named tests fail without any break, see {logs}/baseline.log")
+    names = set().union(*(named(build, b.tests) for b in breaks))
+    failed = failing(build, exactly(names), logs / "baseline.log") if names else {}
+    if failed:
+        sys.exit(f"guard-check: without any break, {', '.join(failed)} fail, "
+                 f"see {logs}/baseline.log")
     return src, build, logs
 
 
-def check(entry, src, build, log):
-    """'failed' when the break makes the named tests fail, else what went wrong."""
-    path = src / entry.file
+def with_break(brk, tests, src, build, log):
+    """The tests that fail twice in a row with the break made, or what went wrong."""
+    path = src / brk.file
     original = path.read_text(encoding="utf-8") if path.is_file() else ""
-    text = broken(original, entry)
+    text = broken(original, brk)
     if text is None:
-        return f"the break no longer applies to {entry.file}"
+        return f"the break no longer applies to {brk.file}"
+    targets = sorted(set().union(*tests.values()))
     path.write_text(text, encoding="utf-8")
     try:
-        if run(building(build), log) != 0:
+        if run(building(build, targets), f"{log}-build.log") != 0:
             return "the break does not build"
-        return test(build, entry.tests, log)
+        first = failing(build, brk.tests, f"{log}-1.log")
+        if not first:
+            return "the tests still pass"
+        if trouble := inconclusive(first, f"{log}-1.log"):
+            return trouble
+        second = failing(build, exactly(first), f"{log}-2.log")
     finally:
         path.write_text(original, encoding="utf-8")
+    once = [name for name in first if name not in second]
+    return inconclusive(second, f"{log}-2.log") or (
+        f"unsteady: {', '.join(once)} failed with the break, then passed with it" if once
+        else list(first))
+
+
+def check(brk, src, build, log):
+    """None when the break is caught: the tests that fail with it fail twice in a row and pass
+    again once it is undone; else what went wrong, naming any unsteady test."""
+    tests = named(build, brk.tests)
+    if not tests:
+        return f"no test is named {brk.tests}"
+    caught = with_break(brk, tests, src, build, log)
+    if isinstance(caught, str):
+        return caught
+    if run(building(build, sorted(set().union(*tests.values()))), f"{log}-undone-build.log"):
+        sys.exit(f"guard-check: the unbroken sources no longer build, see {log}-undone-build.log")
+    again = failing(build, exactly(caught), f"{log}-undone.log")
+    return inconclusive(again, f"{log}-undone.log") or (
+        f"unsteady: {', '.join(again)} failed with the break undone too" if again else None)
+
+
+def check_entry(number, entry, src, build, logs):
+    """What went wrong with each of the entry's breaks made here; says who makes the others."""
+    faults = []
+    for index, brk in enumerate(entry.breaks, 1):
+        where = f"break {index} ({brk.file})" if len(entry.breaks) > 1 else brk.file
+        if brk.windows:
+            print(f"guard-check: {number:2} {where} is made on the Windows build by "
+                  f"`make guard-check-windows`; in CI, `make windows-test` runs {brk.tests}")
+            continue
+        fault = check(brk, src, build, logs / f"{number:02}-{index}")
+        if fault:
+            faults.append(f"{where}: {fault}")
+    return faults
 
 
 def main():
@@ -149,17 +274,17 @@ def main():
     entries = [e for e in read_ledger(args.ledger) if args.only in e.promise]
     if not entries:
         sys.exit(f"guard-check: no promise of {args.ledger} has '{args.only}'")
-    src, build, logs = prepare(args.work, entries)
+    src, build, logs = prepare(args.work, [b for e in entries for b in e.breaks if not b.windows])
     faults = []
     for number, entry in enumerate(entries, 1):
         started = time.monotonic()
-        outcome = check(entry, src, build, logs / f"{number:02}.log")
-        print(f"guard-check: {number:2} {'ok' if outcome == 'failed' else 'FAIL':4} "
+        wrong = check_entry(number, entry, src, build, logs)
+        here = any(not b.windows for b in entry.breaks)
+        print(f"guard-check: {number:2} {'FAIL' if wrong else 'ok' if here else 'win':4} "
               f"{time.monotonic() - started:5.0f} s  {entry.promise}" +
-              ("" if outcome == "failed" else f": {outcome}"), flush=True)
-        if outcome != "failed":
+              "".join(f"\n    {w}" for w in wrong), flush=True)
+        if wrong:
             faults.append(entry.promise)
-    run(building(build), logs / "build.log", None)  # unbroken again for the next run
     if faults:
         sys.exit(f"guard-check: {len(faults)} of {len(entries)} promises unguarded:\n  " +
                  "\n  ".join(faults))

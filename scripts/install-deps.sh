@@ -12,7 +12,7 @@ packages=(
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox xclip imagemagick poppler-utils
   weston xwayland qt6-wayland
   at-spi2-core dbus python3-pyatspi
-  cups printer-driver-cups-pdf
+  cups cups-filters
   clang-format
   file desktop-file-utils librsvg2-bin time
   clang libclang-rt-14-dev valgrind

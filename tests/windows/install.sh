@@ -36,19 +36,11 @@ who=windows shots=$out type_delay=30
 # Windows programs in French, as a French user's Windows runs them.
 win() { env -u LC_ALL LANG=fr_FR.UTF-8 "$wine" "$@"; }
 
-# Where each control lies in its window, as the program's own tables say.
-declare -A at=()
-while read -r window control x y w h; do
-  at[$window.$control]="$x $y $w $h"
-done < <("$@" | tr -d '\r')
-for control in Form2.TxtPrixCiment Form2.TxtPrixSable Form2.TxtPrixGravier \
-  Form2.TxtPrixTransport Form2.CmdOk Form2.CmdQuitter Form1.TxtDosage Form1.TxtVolume \
-  Form1.TxtContenance Form1.CmdCalcul Form1.CmdImprimer Form1.CmdRetour1 Form1.TxtPrixAchat; do
-  [ -n "${at[$control]:-}" ] || fail "no control named $control"
-done
-
-visible() { xdotool search --all --onlyvisible --name "$1" 2>/dev/null | head -1; }
-rect() { echo "${at[$2]}"; }
+read_layout "$@"
+need Form2.TxtPrixCiment Form2.TxtPrixSable Form2.TxtPrixGravier Form2.TxtPrixTransport \
+  Form2.CmdOk Form2.CmdQuitter Form1.TxtDosage Form1.TxtVolume Form1.TxtContenance \
+  Form1.CmdCalcul Form1.CmdImprimer Form1.CmdRetour1 Form1.TxtPrixAchat Form1.TxtEauTot \
+  Form1.TxtCimentTot Form1.TxtBeton Form1.TxtTempsTm
 
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/*.pdf
@@ -103,7 +95,7 @@ step "karvo.exe started from its Start-menu entry"
 win start /unix "$entry"
 menu=$(window_of '^Menu')
 app_pid=$(xdotool getwindowpid "$menu")
-sleep 0.5
+poll 10 mostly "$menu" Form2.TxtPrixTransport '#FFFF80' || fail "the menu is not drawn"
 import -window root "$out/menu.png"
 
 step "prices, the cement's with a decimal comma, then OK to the concrete window"
@@ -119,7 +111,7 @@ type_into "$concrete" Form1.TxtDosage 350
 type_into "$concrete" Form1.TxtVolume 1000
 type_into "$concrete" Form1.TxtContenance 150
 click "$concrete" Form1.CmdCalcul
-sleep 0.5
+poll 10 mostly "$concrete" Form1.TxtPrixAchat '#FFFF00' || fail "CALCULS showed no results"
 import -window root "$out/concrete.png"
 expect_box "$concrete" Form1.TxtPrixAchat "173,04"
 expect_box "$concrete" Form1.TxtEauTot "194,4"

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real karvo under a window manager (openbox on Xvfb), as users run it. On 1280x1024: the menu
 # centred on its frame, a double-click on "OK" that leaves the keyboard on the dosage, a calculator
-# opened at the same place each time, a double-click on "INFOS" that does not press what the move
+# opened at the same place each time with the keyboard on its dosage, a double-click on "INFOS" that does not press what the move
 # put under the pointer, minimised windows that "OK" and "INFOS" bring back. At scale 2 on
 # 1920x1080 with a 36-px panel (a 960x522 work area): every window whole in the work area, and
 # "CALCULS" pressed there. On two monitors: the calculator and its help open on the menu's.
@@ -113,6 +113,14 @@ click "$concrete" Form1.CmdRetour1
 poll 5 not shown '^Dosage du b' || fail "the concrete window is still shown after RETOUR"
 click "$menu" Form2.CmdOk
 poll 5 at_frame "$(window_of '^Dosage du b')" "$first" || fail "opened at $first, then elsewhere"
+xdotool type 200
+[ "$(copied)" = 200 ] || fail "opened again after RETOUR, 200 typed did not go to the dosage"
+click "$concrete" Form1.CmdRetour1
+poll 5 not shown '^Dosage du b' || fail "the concrete window is still shown after RETOUR"
+xdotool key Return # on the menu's OK, which the click left with the keyboard
+window_of '^Dosage du b' >/dev/null
+xdotool type 1
+[ "$(copied)" = 2001 ] || fail "opened a third time by Entrée, 1 typed did not go to the dosage"
 step "the concrete window opens at $first both times; OK and INFOS bring back a minimised window"
 xdotool windowminimize --sync "$concrete"
 click "$menu" Form2.CmdOk

@@ -88,7 +88,7 @@ unset WAYLAND_DISPLAY
 
 step "with no display: run.sh stops by itself and names a screenshot of the menu"
 start_run none -u DISPLAY -u WAYLAND_DISPLAY
-poll 60 ended "$started" || fail "run.sh still runs after 60 s: $(cat "$work/none.out")"
+poll 30 ended "$started" || fail "run.sh still runs after 30 s: $(cat "$work/none.out")"
 status=0
 wait "$started" || status=$?
 [ "$status" = 0 ] || fail "run.sh ended with status $status: $(cat "$work/none.out")"

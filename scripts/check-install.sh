@@ -23,7 +23,7 @@ metainfo=$prefix/share/metainfo/org.karvo.Karvo.metainfo.xml
 for f in "$program" "$desktop" "$icon" "${documents[@]}" "$metainfo"; do
   [ -f "$f" ] || { echo "check-install: ${f#"$prefix"/} is not installed" >&2; exit 1; }
 done
-if readelf -d "$program" | grep -qE 'RPATH|RUNPATH'; then
+if readelf -d "$program" | grep -E 'RPATH|RUNPATH' >/dev/null; then
   echo "check-install: the installed program carries a library search path" >&2
   exit 1
 fi
@@ -60,7 +60,7 @@ for line in "KARVO(1) User Commands KARVO(1)" NAME \
   "karvo - concrete and mortar calculator for concrete mixer work" SYNOPSIS \
   "karvo [-h|--help] [-v|--version]" OPTIONS "-h, --help" "-v, --version" \
   "Print “karvo $version” and exit."; do
-  at=$(grep -nxF -- "$line" <<<"$page" | head -1 | cut -d: -f1)
+  at=$(grep -m 1 -nxF -- "$line" <<<"$page" | cut -d: -f1)
   if [ -z "$at" ] || [ "$at" -le "$last" ]; then
     printf 'check-install: man shows no "%s" after line %s of the page:\n%s\n' "$line" "$last" \
       "$page" >&2

@@ -77,7 +77,7 @@ poll 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ||
   fail "weston did not start: $(cat "$work/weston.log")"
 on_weston() {
   weston-debug scene-graph 2>/dev/null |
-    grep -qF "top-level window 'Menu   béton - mortier  Karvo'"
+    grep -F "top-level window 'Menu   béton - mortier  Karvo'" >/dev/null
 }
 start_run wayland -u DISPLAY WAYLAND_DISPLAY="$WAYLAND_DISPLAY"
 poll 10 on_weston || fail "no menu on weston: $(cat "$work/wayland.out")"

@@ -43,22 +43,26 @@ answer=$(env -u DISPLAY -u WAYLAND_DISPLAY timeout 10 "$root/usr/bin/karvo" --ve
 
 depends=$(field Depends)
 # The names in Depends, alternatives too, without versions and architectures.
-mapfile -t named < <(sed -E 's/[,|]/\n/g' <<<"$depends" |
-  sed -E 's/\(.*\)//; s/:.*//; s/[[:space:]]//g')
+declare -A named=()
+while read -r name; do
+  [ -z "$name" ] || named[$name]=1
+done < <(sed -E 's/[,|]/\n/g' <<<"$depends" | sed -E 's/\(.*\)//; s/:.*//; s/[[:space:]]//g')
 # The package that owns a file, as dpkg says: its own path, or its twin across the /usr merge.
 owner() {
   local path
   for path in "$1" "/usr$1" "${1#/usr}"; do
-    dpkg-query -S "$path" 2>/dev/null | head -1 | sed 's/[:,].*//' | grep . && return 0
+    dpkg-query -S "$path" 2>/dev/null | sed -n '1s/[:,].*//p' | grep . && return 0
   done
   return 1
 }
 needs() { # file why
   local package
   package=$(owner "$1") || { fault "no Debian package owns $1 ($2)"; return 0; }
-  printf '%s\n' "${named[@]}" | grep -qxF "$package" ||
+  if [ -n "${named[$package]:-}" ]; then
+    echo "package: $package for $2"
+  else
     fault "Depends does not name $package, which owns $1 ($2); Depends: $depends"
-  echo "package: $package for $2"
+  fi
 }
 
 program=$root/usr/bin/karvo

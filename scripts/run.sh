@@ -7,11 +7,15 @@ program=$1
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$program"
 fi
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and writes it once it accepts clients: a number
+# chosen here could be another server's, whose screen would then be the one saved.
+ready=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill "$xvfb" 2>/dev/null || true; rm -f "$ready"' EXIT
+for _ in $(seq 100); do [ -s "$ready" ] && break; sleep 0.1; done
+[ -s "$ready" ] || { echo "The virtual display (Xvfb) did not start" >&2; exit 1; }
+display=:$(head -1 "$ready")
 DISPLAY=$display "$program" &
 app=$!
 sleep 3

@@ -23,12 +23,7 @@ cleanup() {
 trap cleanup EXIT
 who=make_run
 . "$(dirname "$0")/../e2e/drive.sh"
-visible() { xdotool search --all --onlyvisible --name "$1" 2>/dev/null | head -1; }
-
-# Runtime, configuration and cache folders of the test's own, and no session bus of the user's.
-mkdir -m 700 "$work/run" "$work/config" "$work/cache"
-export XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
-unset DBUS_SESSION_BUS_ADDRESS
+own_folders "$work"
 # "-u NAME" for each Qt variable of the caller's.
 mapfile -t user_env < <(env | grep -o '^QT_[A-Z_]*' | sed 's/^/-u\n/')
 # run.sh in the folder $1 with env's arguments $2... (its -u first), its output in $1.out. Sets

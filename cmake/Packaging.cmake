@@ -30,9 +30,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # The libraries come from dpkg-shlibdeps; the windows' Arial is Liberation Sans; Qt's own
-# dialogs and menus speak French with Qt's translations.
+# dialogs and menus speak French with Qt's translations; a Wayland desktop without XWayland, or
+# QT_QPA_PLATFORM=wayland, needs Qt's Wayland platform.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The package's times are not the build's: PackageTimes.cmake picks them when cpack runs, from
 # the source folder's history or, as a last resort, the release day.

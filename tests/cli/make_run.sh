@@ -5,7 +5,8 @@
 # "QUITTER" ends the program with status 0; on a Wayland compositor of the test's own (weston,
 # headless), the menu shows there; with neither DISPLAY nor WAYLAND_DISPLAY, run.sh stops by
 # itself, leaving no process behind, after naming a screenshot under screenshots/ that shows
-# the menu. Neither of the first two makes a screenshot.
+# the menu. Neither of the first two makes a screenshot. QT_QPA_PLATFORM=wayland, with an X
+# display too, opens the menu on Wayland.
 # Usage: make_run.sh path/to/run.sh path/to/karvo path/to/karvo_layout
 set -euo pipefail
 usage="usage: make_run.sh path/to/run.sh path/to/karvo path/to/karvo_layout"
@@ -78,8 +79,16 @@ start_run wayland -u DISPLAY WAYLAND_DISPLAY="$WAYLAND_DISPLAY"
 poll 10 on_weston || fail "no menu on weston: $(cat "$work/wayland.out")"
 no_screenshot wayland
 kill -- "-$started"
-kill "$weston_pid"
-unset WAYLAND_DISPLAY
+poll 10 not on_weston || fail "the menu stays on weston after its program ended"
+
+step "QT_QPA_PLATFORM=wayland with an X display too: the menu on Wayland, as the user chose"
+start_xvfb 1280x1024
+start_run chosen DISPLAY="$DISPLAY" WAYLAND_DISPLAY="$WAYLAND_DISPLAY" QT_QPA_PLATFORM=wayland
+poll 10 on_weston || fail "no menu on weston: $(cat "$work/chosen.out")"
+not shown '^Menu ' || fail "the menu opened on the X display, not where the user chose"
+kill -- "-$started"
+kill "$xvfb_pid" "$weston_pid"
+unset WAYLAND_DISPLAY DISPLAY
 
 step "with no display: run.sh stops by itself and names a screenshot of the menu"
 start_run none -u DISPLAY -u WAYLAND_DISPLAY

@@ -4,9 +4,10 @@
 # into a scratch folder, as `apt-get install` then sees it: its name and version; the program,
 # its desktop entry and manual page under /usr, where the shell, the menus and man look; the
 # packaged program answering --version; and a Depends field that names the Debian packages
-# owning what the program loads: each library it links, Qt's French translations, and the font
-# files that fontconfig picks for Arial in the styles the windows use (regular, bold, bold
-# italic), as this machine's dpkg and fontconfig say, so a fresh install has them all.
+# owning what the program loads: each library it links, Qt's French translations, its Wayland
+# platform, and the font files that fontconfig picks for Arial in the styles the windows use
+# (regular, bold, bold italic), as this machine's dpkg and fontconfig say, so a fresh install
+# has them all.
 # Usage: package.sh BUILD_DIR VERSION. A missing tool is a failure.
 set -euo pipefail
 build=$(realpath "${1:?usage: package.sh BUILD_DIR VERSION}")
@@ -72,6 +73,8 @@ while read -r library; do
   needs "$path" "the program links $library"
 done < <(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
 needs "$(qtpaths6 --query QT_INSTALL_TRANSLATIONS)/qtbase_fr.qm" "Qt's French texts"
+needs "$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libqwayland-generic.so" \
+  "Qt's Wayland platform, for a Wayland desktop without XWayland"
 # The system's fonts, as a fresh install has them: none from the user's folders.
 mkdir -m 700 "$work/home"
 for style in Arial Arial:bold Arial:bold:italic; do

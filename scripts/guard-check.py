@@ -23,8 +23,8 @@ from dataclasses import dataclass, field
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-# What the tests run: the program, its layout tool and the two test executables.
-TARGETS = ["karvo", "karvo_layout", "karvo_calc_tests", "karvo_ui_tests"]
+# What the tests run: the program, its layout and screenshots tools and the two test executables.
+TARGETS = ["karvo", "karvo_layout", "karvo_screenshots", "karvo_calc_tests", "karvo_ui_tests"]
 STEP_SECONDS = 600  # one build or one ctest call, at most
 TEST_SECONDS = 120  # one test, at most
 

@@ -135,7 +135,8 @@ def sync(src, dest):
 
 
 def building(build, targets=TARGETS):
-    return ["cmake", "--build", str(build), "--target", *targets]
+    # No target: only the build's own files, regenerated when the configuration changed.
+    return ["cmake", "--build", str(build), "--target", *(targets or ["build.ninja"])]
 
 
 def run(command, log, seconds=STEP_SECONDS):
@@ -152,13 +153,15 @@ def exactly(names):
 
 
 def named(build, pattern):
-    """The tests whose names match, each with the targets it runs (all of them when unknown)."""
+    """The tests whose names match, each with the targets it runs (all of them when unknown,
+    none for a test labelled builds-nothing, which reads only the sources and the build's files)."""
     listed = subprocess.run(["ctest", "--test-dir", str(build), "-R", pattern,
                              "--show-only=json-v1"], check=True, capture_output=True, text=True)
     tests = {}
     for t in json.loads(listed.stdout)["tests"]:
         runs = [Path(a).name for a in t.get("command", []) if Path(a).name in TARGETS]
-        tests[t["name"]] = runs or TARGETS
+        labels = [v for p in t.get("properties", []) if p["name"] == "LABELS" for v in p["value"]]
+        tests[t["name"]] = [] if "builds-nothing" in labels else runs or TARGETS
     return tests
 
 

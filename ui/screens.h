@@ -15,31 +15,41 @@ namespace ui {
 
 // The program's windows, one a line, in the order the exit destroys them. A window added here
 // is named by the compiler wherever its own code must be chosen: every switch over WindowId
-// lacking it fails to compile (-Werror=switch), ScreenOf below first.
+// lacking it fails to compile (-Werror=switch), Lookup below first.
 enum class WindowId { Form1, Form2, Form3, FormAideBeton, FormAideMortier, FormAideMenu };
 
-// The table of a window; none past the last one, which is how the list's length is known.
-constexpr const WindowDef* ScreenOf(WindowId id) {
+// The table of a window, and whether the list has that window: a flag, not a null test, since
+// a sanitizer build does not take a table's address compared with null as a constant.
+struct Listed {
+    bool listed;
+    const WindowDef* table;
+};
+
+constexpr Listed Lookup(WindowId id) {
     switch (id) {
         case WindowId::Form1:  // the concrete window
-            return &form1::kWindow;
+            return {true, &form1::kWindow};
         case WindowId::Form2:  // the menu
-            return &form2::kWindow;
+            return {true, &form2::kWindow};
         case WindowId::Form3:  // the mortar window
-            return &form3::kWindow;
+            return {true, &form3::kWindow};
         case WindowId::FormAideBeton:
-            return &help::kAideBeton;
+            return {true, &help::kAideBeton};
         case WindowId::FormAideMortier:
-            return &help::kAideMortier;
+            return {true, &help::kAideMortier};
         case WindowId::FormAideMenu:
-            return &help::kAideMenu;
+            return {true, &help::kAideMenu};
     }
-    return nullptr;
+    return {false, nullptr};  // past the last window, which is how the list's length is known
+}
+
+constexpr const WindowDef* ScreenOf(WindowId id) {
+    return Lookup(id).table;
 }
 
 inline constexpr int kWindowCount = [] {
     int count = 0;
-    while (ScreenOf(WindowId(count))) ++count;
+    while (Lookup(WindowId(count)).listed) ++count;
     return count;
 }();
 

@@ -15,7 +15,7 @@ SANITIZER_ENV = LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:pri
 .PHONY: deps configure build run test bench screenshots clean
 .PHONY: test-sanitize fuzz memcheck guard-check
 .PHONY: package package-check startup-bench
-.PHONY: windows windows-test
+.PHONY: windows windows-test windows-check
 
 deps:
 	@bash scripts/install-deps.sh
@@ -81,6 +81,10 @@ windows:
 
 windows-test: windows
 	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The setup built twice, from two clones of the last commit in two folders: the same bytes.
+windows-check:
+	bash scripts/windows/reproducible.sh $(CMAKE_FLAGS)
 
 clean:
 	rm -rf $(BUILD)

@@ -48,7 +48,7 @@ memcheck: build
 	bash tests/valgrind/memcheck.sh $(BUILD)/ui/tests/karvo_ui_tests
 
 # Each promise of tests/promises.txt broken in turn on a copy of the sources in build-guard/:
-# the tests it names must fail.
+# the tests it names must fail twice in a row, and pass once the break is undone.
 guard-check: deps
 	python3 scripts/guard-check.py --work build-guard tests/promises.txt
 

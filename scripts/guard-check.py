@@ -169,7 +169,8 @@ def named(build, pattern):
 
 
 def failing(build, pattern, log):
-    """The tests of one ctest call that fail, each with ctest's reason: Failed, Timeout..."""
+    """The tests of one ctest call that fail, each with ctest's reason: Failed, Timeout...; the
+    call itself, named "ctest", when it ran over or failed without naming a test."""
     code = run(["ctest", "--test-dir", str(build), "-R", pattern, "-j", str(os.cpu_count()),
                 "--timeout", str(TEST_SECONDS), "--output-on-failure"], log)
     output = Path(log).read_text(errors="replace")
@@ -181,9 +182,13 @@ def failing(build, pattern, log):
     return failed
 
 
-def timed_out(failed):
+def inconclusive(failed, log):
+    """Why a round says nothing of the break: a test or the whole call ran over, or ctest
+    failed of itself; None when each failure is a test's own."""
     slow = [name for name, why in failed.items() if why == "Timeout"]
-    return f"{', '.join(slow)} timed out" if slow else None
+    if slow:
+        return f"{', '.join(slow)} timed out, see {log}"
+    return f"ctest ended with {failed['ctest']}, see {log}" if "ctest" in failed else None
 
 
 def prepare(work, breaks):
@@ -193,6 +198,9 @@ def prepare(work, breaks):
     logs.mkdir(exist_ok=True)
     sync(ROOT, src)
     launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
+    # Paths relative to WORK in what ccache hashes: a copy in another clone (CI's) hits the cache.
+    os.environ.setdefault("CCACHE_BASEDIR", str(work.resolve()))
+    os.environ.setdefault("CCACHE_IGNOREOPTIONS", "-ffile-prefix-map=*")
     configure = ["cmake", "-S", str(src), "-B", str(build), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=",
                  "-DCMAKE_CXX_FLAGS=-O1", "-DKARVO_BENCHMARKS=OFF", *launcher]
     if WINDOWS:  # the packages, Qt for Windows, the configuration, the build and the setup
@@ -223,11 +231,13 @@ def with_break(brk, tests, src, build, log):
         first = failing(build, brk.tests, f"{log}-1.log")
         if not first:
             return "the tests still pass"
+        if trouble := inconclusive(first, f"{log}-1.log"):
+            return trouble
         second = failing(build, exactly(first), f"{log}-2.log")
     finally:
         path.write_text(original, encoding="utf-8")
     once = [name for name in first if name not in second]
-    return timed_out(first) or timed_out(second) or (
+    return inconclusive(second, f"{log}-2.log") or (
         f"unsteady: {', '.join(once)} failed with the break, then passed with it" if once
         else list(first))
 
@@ -244,7 +254,7 @@ def check(brk, src, build, log):
     if run(building(build, sorted(set().union(*tests.values()))), f"{log}-undone-build.log"):
         sys.exit(f"guard-check: the unbroken sources no longer build, see {log}-undone-build.log")
     again = failing(build, exactly(caught), f"{log}-undone.log")
-    return timed_out(again) or (
+    return inconclusive(again, f"{log}-undone.log") or (
         f"unsteady: {', '.join(again)} failed with the break undone too" if again else None)
 
 
@@ -288,7 +298,8 @@ def main():
     for number, entry in enumerate(entries, 1):
         started = time.monotonic()
         wrong = check_entry(number, entry, src, build, logs)
-        print(f"guard-check: {number:2} {'FAIL' if wrong else 'ok':4} "
+        here = any(not b.windows for b in entry.breaks)
+        print(f"guard-check: {number:2} {'FAIL' if wrong else 'ok' if here else 'win':4} "
               f"{time.monotonic() - started:5.0f} s  {entry.promise}" +
               "".join(f"\n    {w}" for w in wrong), flush=True)
         if wrong:

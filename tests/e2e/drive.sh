@@ -38,6 +38,16 @@ own_folders() { # dir
   unset DBUS_SESSION_BUS_ADDRESS
 }
 
+# What a script started and adds to pids, ended the last first: karvo before its display.
+pids=()
+stop_started() {
+  local i
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null && wait "${pids[i]}" 2>/dev/null || true
+  done
+  pids=()
+}
+
 start_xvfb() { # WIDTHxHEIGHT [Xvfb options...]: sets xvfb_pid and DISPLAY
   local ready
   ready=$(mktemp)

@@ -83,9 +83,11 @@ expect_box "$concrete" Form1.TxtTempsTm "27"
 step "a changed input hides the results until CALCULS"
 mostly "$concrete" Form1.TxtPrixAchat '#FFFF00' || fail "the total price is not shown"
 type_into "$concrete" Form1.TxtDosage 200
-poll 5 not mostly "$concrete" Form1.TxtPrixAchat '#FFFF00' || fail "results still shown beside dosage 200"
+poll 5 not mostly "$concrete" Form1.TxtPrixAchat '#FFFF00' ||
+  fail "results still shown beside dosage 200"
 click "$concrete" Form1.CmdCalcul
-poll 5 mostly "$concrete" Form1.TxtPrixAchat '#FFFF00' || fail "CALCULS did not show the results again"
+poll 5 mostly "$concrete" Form1.TxtPrixAchat '#FFFF00' ||
+  fail "CALCULS did not show the results again"
 
 step "RETOUR, then mortar"
 click "$concrete" Form1.CmdRetour1

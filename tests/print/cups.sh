@@ -14,17 +14,9 @@ queue=PDF
 who=print
 . "$(dirname "$0")/../e2e/drive.sh"
 
-pids=()
 cupsd_pid=
 work=$(mktemp -d)
-cleanup() { # the processes started last first: karvo before its display
-  local i
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null && wait "${pids[i]}" 2>/dev/null || true
-  done
-  pids=()
-}
-trap 'cleanup; pids=($cupsd_pid); cleanup; rm -rf "$work"' EXIT
+trap 'stop_started; pids=($cupsd_pid); stop_started; rm -rf "$work"' EXIT
 own_folders "$work"
 chmod 755 "$work" # the scheduler's filters, run as the user lp, reach its folder through here
 start_cups "$work/cups"
@@ -66,7 +58,7 @@ page() { # scale jobs: the PDF of the last of that many jobs, as $out/page-<scal
   [ -n "$start" ] || fail "the queue printed no PDF at scale $1"
   tail -c +$((start + 1)) "$work/printed" >"$out/window-$1.pdf"
   pdftoppm -q -png -r 72 -singlefile "$out/window-$1.pdf" "$out/page-$1"
-  cleanup
+  stop_started
 }
 print 1280 1024 1
 page 1 1
@@ -74,7 +66,7 @@ print 1920 1080 2
 page 2 2
 print 1280 1024 1 TMPDIR="$work/none"  # the queue's spool file cannot be made: the print fails
 poll 10 shown '^Impression$' || fail "a failed print offered no PDF file"
-cleanup
+stop_started
 page=$out/page-1.png
 differ=$(compare -metric AE "$page" "$out/page-2.png" /dev/null 2>&1 || true)
 [ "$differ" = 0 ] || fail "$differ pixels differ between the pages printed at scale 1 and 2"

@@ -3,9 +3,6 @@
 # project(VERSION): the manual page and the changelog (gzip -9n, as Debian wants them), the
 # copyright file and the AppStream metainfo, and where `cmake --install` puts them.
 
-# The day version ${PROJECT_VERSION} was released: the manual page, the changelog and the
-# AppStream release give it.
-set(KARVO_RELEASE_DATE 2026-12-07)
 # Software centres download the screenshots, so their pictures (packaging/screenshots/) are
 # published at a web address that whoever publishes Karvo can set.
 set(KARVO_SCREENSHOTS_URL "https://karvo.org/screenshots" CACHE STRING

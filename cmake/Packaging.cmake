@@ -37,9 +37,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, qt6-w
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The package's times are not the build's: PackageTimes.cmake picks them when cpack runs, from
 # the source folder's history or, as a last resort, the release day.
-execute_process(COMMAND date -u -d ${KARVO_RELEASE_DATE} +%s
-  OUTPUT_VARIABLE CPACK_KARVO_RELEASE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
-  COMMAND_ERROR_IS_FATAL ANY)
+set(CPACK_KARVO_RELEASE_DATE ${KARVO_RELEASE_DATE})
 set(CPACK_KARVO_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageTimes.cmake)
 include(CPack)

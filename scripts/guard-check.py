@@ -6,10 +6,12 @@ the break is caught: the tests that fail with it fail again on a second run, and
 break is undone and rebuilt. Otherwise it says why: the tests still pass, one of them is
 unsteady (named), they time out, or the break no longer applies because the code has moved.
 An entry may hold several breaks, one per path that keeps the promise, each with its tests; a
-break whose tests run on the Windows build (windows-tests:) is not made here. The copy and its
+break whose tests run on the Windows build (windows-tests:) is made only with --windows, which
+makes those alone, on a scratch copy of the Windows build (scripts/windows/build.sh, then cpack
+for the setup program after each build), and runs their tests under Wine. The copy and its
 build live in WORK and are kept for the next run.
 
-Usage: guard-check.py [--work DIR] [--only TEXT] [LEDGER]"""
+Usage: guard-check.py [--windows] [--work DIR] [--only TEXT] [LEDGER]"""
 
 import argparse
 import json
@@ -27,6 +29,7 @@ ROOT = Path(__file__).resolve().parent.parent
 TARGETS = ["karvo", "karvo_layout", "karvo_screenshots", "karvo_calc_tests", "karvo_ui_tests"]
 STEP_SECONDS = 600  # one build or one ctest call, at most
 TEST_SECONDS = 120  # one test, at most
+WINDOWS = False  # the Windows build's breaks, made on a copy of the Windows build
 
 
 @dataclass
@@ -136,7 +139,11 @@ def sync(src, dest):
 
 def building(build, targets=TARGETS):
     # No target: only the build's own files, regenerated when the configuration changed.
-    return ["cmake", "--build", str(build), "--target", *(targets or ["build.ninja"])]
+    targets = list(targets) or ["build.ninja"]
+    if WINDOWS:  # the Windows tests install the setup program: cpack makes it again
+        return ["bash", "-c", 'cmake --build "$0" --target "$@" && cd "$0" && cpack', str(build),
+                *targets]
+    return ["cmake", "--build", str(build), "--target", *targets]
 
 
 def run(command, log, seconds=STEP_SECONDS):
@@ -200,8 +207,10 @@ def prepare(work, breaks):
     os.environ.setdefault("CCACHE_IGNOREOPTIONS", "-ffile-prefix-map=*")
     configure = ["cmake", "-S", str(src), "-B", str(build), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=",
                  "-DCMAKE_CXX_FLAGS=-O1", "-DKARVO_BENCHMARKS=OFF", *launcher]
-    if run(configure, logs / "configure.log", None) or run(building(build), logs / "build.log",
-                                                             None):
+    if WINDOWS:  # the packages, Qt for Windows, the configuration, the build and the setup
+        configure = ["bash", str(src / "scripts/windows/build.sh"), str(build), *launcher]
+    if run(configure, logs / "configure.log", None) or (
+            not WINDOWS and run(building(build), logs / "build.log", None)):
         sys.exit(f"guard-check: the unbroken sources do not build, see {logs}")
     names = set().union(*(named(build, b.tests) for b in breaks))
     failed = failing(build, exactly(names), logs / "baseline.log") if names else {}
@@ -258,9 +267,13 @@ def check_entry(number, entry, src, build, logs):
     faults = []
     for index, brk in enumerate(entry.breaks, 1):
         where = f"break {index} ({brk.file})" if len(entry.breaks) > 1 else brk.file
-        if brk.windows:
+        if brk.windows and not WINDOWS:
             print(f"guard-check: {number:2} {where} is made on the Windows build by "
                   f"`make guard-check-windows`; in CI, `make windows-test` runs {brk.tests}")
+            continue
+        if WINDOWS and not brk.windows:
+            print(f"guard-check: {number:2} {where} is made on the Linux build by "
+                  f"`make guard-check`")
             continue
         fault = check(brk, src, build, logs / f"{number:02}-{index}")
         if fault:
@@ -273,16 +286,23 @@ def main():
     parser.add_argument("ledger", nargs="?", type=Path, default=ROOT / "tests/promises.txt")
     parser.add_argument("--work", type=Path, default=ROOT / "build-guard")
     parser.add_argument("--only", default="", help="the entries whose promise has this text")
+    parser.add_argument("--windows", action="store_true",
+                        help="make the breaks of the Windows build, their tests under Wine")
     args = parser.parse_args()
-    entries = [e for e in read_ledger(args.ledger) if args.only in e.promise]
+    global WINDOWS
+    WINDOWS = args.windows
+    entries = [e for e in read_ledger(args.ledger) if args.only in e.promise
+               and (not WINDOWS or any(b.windows for b in e.breaks))]
     if not entries:
-        sys.exit(f"guard-check: no promise of {args.ledger} has '{args.only}'")
-    src, build, logs = prepare(args.work, [b for e in entries for b in e.breaks if not b.windows])
+        sys.exit(f"guard-check: no promise of {args.ledger} has '{args.only}'" +
+                 (" and a break of the Windows build" if WINDOWS else ""))
+    src, build, logs = prepare(args.work,
+                               [b for e in entries for b in e.breaks if b.windows == WINDOWS])
     faults = []
     for number, entry in enumerate(entries, 1):
         started = time.monotonic()
         wrong = check_entry(number, entry, src, build, logs)
-        here = any(not b.windows for b in entry.breaks)
+        here = any(b.windows == WINDOWS for b in entry.breaks)
         print(f"guard-check: {number:2} {'FAIL' if wrong else 'ok' if here else 'win':4} "
               f"{time.monotonic() - started:5.0f} s  {entry.promise}" +
               "".join(f"\n    {w}" for w in wrong), flush=True)

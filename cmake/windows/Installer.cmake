@@ -51,20 +51,24 @@ set(CPACK_PACKAGE_VENDOR Karvo)
 # The setup program's name, which tests/windows runs (CPack's own variable is changed by CPack).
 set(KARVO_SETUP Karvo-${PROJECT_VERSION}-win64-setup)
 set(CPACK_PACKAGE_FILE_NAME ${KARVO_SETUP})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Karvo béton - mortier")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Karvo)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Karvo)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
-# The Start-menu entry, named as the Linux desktop entry, in a folder of that name.
-set(CPACK_PACKAGE_EXECUTABLES karvo "Karvo béton - mortier")
+# The setup's own script (NSIS.template.in), in French, named as the Linux desktop entry.
+set(CPACK_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_DISPLAY_NAME "Karvo béton - mortier")
 set(CPACK_NSIS_PACKAGE_NAME "Karvo béton - mortier")
+set(CPACK_KARVO_PROGRAM bin\\\\karvo.exe)
 set(CPACK_NSIS_MUI_ICON ${KARVO_ICON})
 set(CPACK_NSIS_MUI_UNIICON ${KARVO_ICON})
-set(CPACK_NSIS_INSTALLED_ICON_NAME bin\\\\karvo.exe)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-# The names have accents: a Unicode setup program (CPack writes the script in UTF-8).
-set(CPACK_NSIS_DEFINES "Unicode true")
+# The same sources give the same setup: the times of PackageTimes.cmake, for the files and for
+# the PE headers that strip writes (binutils reads SOURCE_DATE_EPOCH), and the files in the
+# order of their names (InstallerFiles.cmake).
+set(CPACK_KARVO_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_KARVO_RELEASE_DATE ${KARVO_RELEASE_DATE})
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageTimes.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/InstallerFiles.cmake)
 include(CPack)

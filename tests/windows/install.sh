@@ -33,6 +33,7 @@ cleanup() {
 trap cleanup EXIT
 who=windows shots=$out type_delay=30
 . "$(dirname "$0")/../e2e/drive.sh"
+. "$(dirname "$0")/inspect.sh"
 # Windows programs in French, as a French user's Windows runs them.
 win() { env -u LC_ALL LANG=fr_FR.UTF-8 "$wine" "$@"; }
 
@@ -70,6 +71,9 @@ win wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot: $(cat "$work/wineb
 # Windows has Arial; Wine offers Liberation Sans, drawn to Arial's metrics, under that name.
 win reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null
 
+step "the registry's keys before the install"
+registry_keys >"$work/keys.before"
+
 step "silent install"
 win "$setup" /S || fail "the setup program ended with status $?"
 programs="$WINEPREFIX/drive_c/Program Files/Karvo"
@@ -91,12 +95,57 @@ grep -qx 'Karvo béton - mortier' <<<"$version_info" || fail "karvo.exe's resour
 [ "$(grep -A1 "ProductVersion$" <<<"$version_info" | tail -1)" = "$version" ] ||
   fail "karvo.exe's resources do not give version $version"
 
+step "the installed files and the keys that the setup added"
+installed_files "$programs" >"$work/files.installed"
+registry_keys | { diff "$work/keys.before" - || true; } | sed -n 's/^> //p' >"$work/keys.added"
+grep -qx 'HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Karvo' \
+  "$work/keys.added" || fail "no entry in the 64-bit view of Settings, Apps: $(cat "$work/keys.added")"
+while read -r key; do step "added: $key"; done <"$work/keys.added"
+
+step "the entry of Settings, Apps: names, version, icon and size"
+registry_export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Karvo' \
+  "$work/entry.reg" || fail "the entry cannot be read"
+value() { sed -n "s/^\"$1\"=//p" "$work/entry.reg"; }
+[ "$(value DisplayName)" = '"Karvo béton - mortier"' ] || fail "DisplayName is $(value DisplayName)"
+[ "$(value DisplayVersion)" = "\"$version\"" ] || fail "DisplayVersion is $(value DisplayVersion)"
+[ "$(value Publisher)" = '"Karvo"' ] || fail "Publisher is $(value Publisher)"
+[ "$(value DisplayIcon)" = '"C:\\Program Files\\Karvo\\bin\\karvo.exe"' ] ||
+  fail "DisplayIcon is $(value DisplayIcon)"
+[[ $(value EstimatedSize) == dword:* ]] || fail "EstimatedSize is '$(value EstimatedSize)'"
+estimated=$((16#$(value EstimatedSize | cut -d: -f2)))
+measured=$(du -sk --apparent-size "$programs" | cut -f1)
+step "EstimatedSize $estimated KiB, the folder $measured KiB"
+[ $((estimated * 10)) -ge $((measured * 9)) ] && [ $((estimated * 10)) -le $((measured * 11)) ] ||
+  fail "EstimatedSize is not within 10 % of the folder's size"
+
+step "the Start menu's names in French, and the setup's own version information"
+names=$(ls "$(dirname "$entry")")
+[ "$names" = $'Désinstaller Karvo béton - mortier.lnk\nKarvo béton - mortier.lnk' ] ||
+  fail "the Start-menu folder holds: $names"
+link="$(dirname "$entry")/Désinstaller Karvo béton - mortier.lnk"
+grep -q 'Karvo\\Uninstall\.exe$' <<<"$(strings -a "$link")" ||
+  fail "the uninstaller's entry does not start it"
+setup_info=$(version_info "$setup")
+[ "$(version_value "$setup_info" ProductName)" = Karvo ] &&
+  [ "$(version_value "$setup_info" FileDescription)" = "Installation de Karvo béton - mortier" ] &&
+  [ "$(version_value "$setup_info" ProductVersion)" = "$version" ] &&
+  [ "$(version_value "$setup_info" FileVersion)" = "$version" ] ||
+  fail "the setup's version information: $(tr '\n' ' ' <<<"$setup_info")"
+
 step "karvo.exe started from its Start-menu entry"
 win start /unix "$entry"
 menu=$(window_of '^Menu')
 app_pid=$(xdotool getwindowpid "$menu")
 poll 10 mostly "$menu" Form2.TxtPrixTransport '#FFFF80' || fail "the menu is not drawn"
 import -window root "$out/menu.png"
+
+step "the window's icon is Karvo's"
+icon=$(icon_difference "$menu" "$(dirname "$0")/../../packaging/karvo.svg") ||
+  fail "the menu window has no icon"
+read -r icon_size icon_error <<<"$icon"
+step "icon: at worst $icon_error apart from karvo.svg, at $icon_size"
+awk -v e="$icon_error" 'BEGIN { exit !(e != "" && e < 0.02) }' ||
+  fail "the menu window's icon is not Karvo's"
 
 step "prices, the cement's with a decimal comma, then OK to the concrete window"
 type_into "$menu" Form2.TxtPrixCiment 7,25
@@ -155,9 +204,29 @@ focus "$menu"
 click "$menu" Form2.CmdQuitter
 poll 15 not kill -0 "$app_pid" 2>/dev/null || fail "karvo.exe still runs 15 s after QUITTER"
 
+step "the setup run again while Karvo runs: it closes Karvo and replaces every file"
+# Each program file marked at its end, which Windows ignores, to see one the setup left.
+for file in "$programs"/bin/*.exe "$programs"/bin/*.dll "$programs"/bin/platforms/*.dll; do
+  printf 'left by the first install' >>"$file"
+done
+win start /unix "$entry"
+app_pid=$(xdotool getwindowpid "$(window_of '^Menu')")
+win "$setup" /S || fail "the setup program ended with status $? while Karvo ran"
+poll 5 not kill -0 "$app_pid" 2>/dev/null || fail "Karvo still runs after the setup ended"
+installed_files "$programs" | diff "$work/files.installed" - ||
+  fail "the installed files differ from the setup's"
+
+step "Karvo started again, for the uninstaller to close"
+win start /unix "$entry"
+app_pid=$(xdotool getwindowpid "$(window_of '^Menu')")
+
 step "silent uninstall"
 win "$programs/Uninstall.exe" /S
 # The uninstaller runs from a copy of itself, which ends after the one started here.
 poll 30 not test -e "$programs/bin/karvo.exe" || fail "karvo.exe is still installed"
 poll 10 not test -e "$entry" || fail "the Start-menu entry is still there"
+poll 5 not kill -0 "$app_pid" 2>/dev/null || fail "Karvo still runs after the uninstall"
+
+step "the registry's keys after the uninstall: as before the install"
+registry_keys | diff "$work/keys.before" - || fail "the uninstall left keys in the registry"
 step "passed in $(($(date +%s) - started)) s"

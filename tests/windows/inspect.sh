@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the Windows tests after tests/e2e/drive.sh: what a Windows user sees of an installed
 # Karvo, read from outside Wine: the registry's keys, the entry of Settings' list of installed
-# programs, the installed files, a file's version information and a window's icon. The script
-# defines `win` (a Windows program in its Wine prefix) and `work` (its scratch folder).
+# programs, the installed files, a file's version information and a window's icon. The test
+# defines `work` (its scratch folder) and sources tests/windows/wine.sh (`win`) first.
 
 # The keys under Software, in both registry views and the user's, and the programs listed in
 # Settings, Apps: what a setup adds and its uninstaller should take away again.

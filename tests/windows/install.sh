@@ -20,22 +20,13 @@ xvfb_pid=
 cupsd_pid=
 app_pid=
 export CUPS_SERVER=$work/cups/socket
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine64
+. "$(dirname "$0")/wine.sh"
 
-cleanup() {
-  /usr/lib/wine/wineserver -k 2>/dev/null || true
-  for pid in $xvfb_pid $cupsd_pid; do
-    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
-  done
-  rm -rf "$work"
-}
+cleanup() { stop_all $xvfb_pid $cupsd_pid; }
 trap cleanup EXIT
 who=windows shots=$out type_delay=30
 . "$(dirname "$0")/../e2e/drive.sh"
 . "$(dirname "$0")/inspect.sh"
-# Windows programs in French, as a French user's Windows runs them.
-win() { env -u LC_ALL LANG=fr_FR.UTF-8 "$wine" "$@"; }
 
 read_layout "$@"
 need Form2.TxtPrixCiment Form2.TxtPrixSable Form2.TxtPrixGravier Form2.TxtPrixTransport \

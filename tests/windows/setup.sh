@@ -15,20 +15,12 @@ started=$(date +%s)
 work=$(mktemp -d)
 xvfb_pid=
 openbox_pid=
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine64
+. "$(dirname "$0")/wine.sh"
 
-cleanup() {
-  /usr/lib/wine/wineserver -k 2>/dev/null || true
-  for pid in $openbox_pid $xvfb_pid; do
-    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
-  done
-  rm -rf "$work"
-}
+cleanup() { stop_all $openbox_pid $xvfb_pid; }
 trap cleanup EXIT
 who=windows-setup shots=$out
 . "$(dirname "$0")/../e2e/drive.sh"
-win() { env -u LC_ALL LANG=fr_FR.UTF-8 "$wine" "$@"; }
 programs="$WINEPREFIX/drive_c/Program Files/Karvo"
 
 # A page is taken once the window's picture has changed and then holds still for half a second.

@@ -40,20 +40,26 @@ b='{.kind = Button, .name = "B", .at = {0, 60, 90, 30}}'
 label='{.kind = Label, .name = "L", .at = {0, 120, 90, 30}, .speech = {.captions = {"A"}}}'
 code() { printf '#include "ui/screens.h"\nusing namespace ui;\n%s\n' "$1"; }
 
-faults=0
-case_() { # name expected-error-or-"compiles" source
-  printf '%s\n' "$3" >"$work/$1.cpp"
+# Compiles one case, and leaves a .fault file beside it when it is not as expected.
+check() { # name expected-error-or-"compiles"
+  local fault
   if "$compiler" "${flags[@]}" -fsyntax-only "$work/$1.cpp" >"$work/$1.log" 2>&1; then
     [ "$2" = compiles ] && return 0
-    echo "compile: FAIL: $1 compiles" >&2
+    fault="$1 compiles"
   elif [ "$2" = compiles ]; then
-    echo "compile: FAIL: $1 does not compile: $(grep -m1 error "$work/$1.log")" >&2
+    fault="$1 does not compile: $(grep -m1 error "$work/$1.log")"
   elif grep 'error' "$work/$1.log" | grep -qE "$2"; then
     return 0
   else
-    echo "compile: FAIL: $1: no error says /$2/: $(grep -m2 error "$work/$1.log")" >&2
+    fault="$1: no error says /$2/: $(grep -m2 error "$work/$1.log")"
   fi
-  faults=$((faults + 1))
+  echo "compile: FAIL: $fault" | tee "$work/$1.fault" >&2
+}
+# The cases compile side by side, one a core.
+case_() { # name expected-error-or-"compiles" source
+  printf '%s\n' "$3" >"$work/$1.cpp"
+  while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do wait -n; done
+  check "$1" "$2" &
 }
 case_ sound compiles "$(window "$a, $b, $label" '"A", "B"' '"A"')"
 case_ twice 'RowNamedTwice.*"A"' "$(window "$a, $a" '"A"' nullptr)"
@@ -80,5 +86,6 @@ case_ result_twice 'ResultShownTwice.*ConcreteMix::Eau' "$(window "$a, \
   '"A", "E1", "E2"' nullptr)
 inline constexpr std::array<calc::FieldPattern<calc::ConcreteMix>, 1> kEau{{{&calc::ConcreteMix::Eau, \"0.0\"}}};
 static_assert(checks::ResultsShownOnce<kDef, kEau>());"
-[ "$faults" = 0 ] || exit 1
+wait
+! compgen -G "$work/*.fault" >/dev/null || exit 1
 echo "compile: every mistake fails to compile, named; the sound lines compile"

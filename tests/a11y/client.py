@@ -65,13 +65,18 @@ def wait(condition, seconds=10):
     return result
 
 
+def shown_windows(app):
+    """The application's windows; one being destroyed reads as None for a moment: left out."""
+    return [w for w in app if w is not None and showing(w)]
+
+
 def showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
 def window(app, form):
     title = TITLES[form]
-    win = wait(lambda: next((w for w in app if w.name == title and showing(w)), None))
+    win = wait(lambda: next((w for w in shown_windows(app) if w.name == title), None))
     if not win:
         stop(f"no showing window '{title}'")
     win.form = form
@@ -153,7 +158,7 @@ def visit_help(app, form, quit_button):
     win = window(app, form)
     expect_names(win)
     press(win, quit_button)
-    if not wait(lambda: not any(w.name == TITLES[form] and showing(w) for w in app), 5):
+    if not wait(lambda: not any(w.name == TITLES[form] for w in shown_windows(app)), 5):
         problems.append(f"(a) '{TITLES[form]}' still shows after {quit_button}")
 
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Renders each window to PNG, offscreen: as created, and with every control shown; then the
-// menu and the concrete window of the worked example, typed and clicked as a user does.
+// Renders each window to PNG, offscreen: as created, and with every control shown when some are
+// hidden at first; then the menu and the concrete window of the worked example, typed and
+// clicked as a user does.
 // Usage: karvo_screenshots OUTPUT_DIR
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,11 +19,16 @@ void Save(QWidget* window, const QDir& dir, const QString& suffix) {
     qInfo("%s", qPrintable(path));
 }
 
+// The second picture only for a window that hides some control at first: else it is the same.
 void SaveBothStates(QWidget* window, const QDir& dir) {
     window->show();
     Save(window, dir, "");
-    for (QWidget* control : window->findChildren<QWidget*>()) control->setVisible(true);
-    Save(window, dir, "-all");
+    bool hidden = false;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        hidden = hidden || control->isHidden();
+        control->setVisible(true);
+    }
+    if (hidden) Save(window, dir, "-all");
 }
 
 void Type(QWidget* window, const char* box, const char* text) {

@@ -58,9 +58,7 @@ lpadmin -p PDF -E -v "file://$work/printed" -o PageSize=A4 \
 lpadmin -d PDF
 
 step "a Wine prefix of its own"
-win wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot: $(cat "$work/wineboot.log")"
-# Windows has Arial; Wine offers Liberation Sans, drawn to Arial's metrics, under that name.
-win reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null
+make_prefix
 
 step "the registry's keys before the install"
 registry_keys >"$work/keys.before"

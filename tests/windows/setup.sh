@@ -64,9 +64,7 @@ openbox_pid=$!
 wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 poll 10 wm_up || fail "openbox did not start"
 step "a French Wine prefix"
-win wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot: $(cat "$work/wineboot.log")"
-# Windows has Arial; Wine offers Liberation Sans, drawn to Arial's metrics, under that name.
-win reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null
+make_prefix
 
 step "the pages, each taken with Entrée"
 touch "$work/mark"
